@@ -1,0 +1,134 @@
+// Common-services package of the host, as the module sees it. Texts are
+// QString; field contents cross the boundary as Latin-1, one byte per char.
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+#include "transacao.h"
+
+class QLabel;
+class QWidget;
+class QImage;
+
+#if defined(_WIN32)
+#define BROMO_API __declspec(dllimport)
+#else
+#define BROMO_API __attribute__((visibility("default")))
+#endif
+
+// ---- Field access -------------------------------------------------------
+// The field as text (Latin-1); empty when absent.
+BROMO_API void LeCampo(QString& texto, int campo, int indice);
+// Writes the text as Latin-1 bytes. 0 = written.
+BROMO_API int GravaCampoString(int campo, int indice, const QString& texto);
+// Reads at most `capacidade` bytes into `buffer`; `tamanho` gets the count.
+// 0 = read, -100 = the field is absent, other values = bad arguments.
+BROMO_API int PontalLeCampoMaxLen(int campo, int indice, char* buffer, int& tamanho, int capacidade);
+
+// ---- Message table --------------------------------------------------------
+// The text of message `numero`; may hold %s/%d for the caller to fill. An
+// unknown number gives a visible placeholder, never an empty text.
+BROMO_API void LeMensagens(QString& texto, int numero);
+
+// ---- Authorization --------------------------------------------------------
+// Builds the request of `descritor` from the field store, sends it and leaves
+// the reply (1009, 1027, 20013, 20017, 20026, ...) in the store. Progress
+// texts appear in `mensagem` when given. 0 = a reply came.
+BROMO_API int AutorizaTransacao(const TTransacao* descritor, QLabel* mensagem, int modo);
+
+// ---- Reply services -------------------------------------------------------
+// Looks in reply field `campo` for the service `letra` with code `codigo`;
+// copies at most `capacidade` bytes of its text into `buffer` (and the count
+// into *tamanho when given). True when found.
+BROMO_API bool ProcuraServico(int indice, int campo, char letra, const QString& codigo, char* buffer,
+                              int capacidade, int* tamanho = nullptr);
+// Removes the service from the reply field. True when it was there.
+BROMO_API bool ProcuraRemoveServico(int campo, char letra, const QString& codigo);
+BROMO_API int TrataServicoM(char* buffer, int indice, int capacidade);
+BROMO_API int TrataServicoC_TransacoesHabilitadasTerminal();
+// Interprets the Q096 (currency offer) service of the reply. 0 = an offer
+// was made and recorded; other values = no offer.
+BROMO_API int TrataRespostaServicoQ096(int modo);
+BROMO_API bool VerificaTrataCampoProdXSAV(const QString& titulo, int modo);
+BROMO_API bool VerificaTrataConsultaPlanoFinanciamentoCrediario();
+
+// ---- Questions ------------------------------------------------------------
+BROMO_API bool VerificaServico5(const QString& nome, int modo);
+// Runs the reply's question flow; non-zero when it ran and the request is complete.
+BROMO_API int RealizaPerguntasCamposLPergEx(const QString& titulo, int modo, QString& bufferTitulo);
+
+// ---- Error report ---------------------------------------------------------
+BROMO_API void EnviaArquivoErroPDV(int codigo, const QString& texto);
+
+// ---- Enabled transactions -------------------------------------------------
+BROMO_API bool TransacoesHabilitadasIntPos(int posicaoPdv);
+BROMO_API bool TransacoesHabilitadas(int posicaoTerminal, int posicaoPdv);
+BROMO_API bool CompreSaqueHabilitado(int posicaoTerminal);
+
+// ---- Card state -----------------------------------------------------------
+BROMO_API bool EhCartaoEMV();
+BROMO_API bool EhCartaoChipComContato();
+BROMO_API bool CartaoProcessaChip();
+BROMO_API bool VerificaSeCartaoLidoCHIP();
+
+// ---- Currency conversion --------------------------------------------------
+// The customer's choice on the pinpad: 0 = own currency accepted, 9 = refused,
+// other values = abandoned.
+BROMO_API int ObtemConfirmacaoMoedaCliente();
+// Rewrites the request fields for the chosen currency. 0 = done.
+BROMO_API int AtualizaDadosTrxMoedaSelecionada(int resposta, int modo);
+
+// ---- Approved transaction -------------------------------------------------
+BROMO_API void VerificaMontaCampos300(int modo);
+BROMO_API void VerificaGravaCampoTratamentoEspecialPagamentoCarne();
+
+// ---- Amounts and text (Brazilian conventions) -----------------------------
+// "123456" -> "1.234,56"; "" -> "0,00"; non-digits are ignored.
+BROMO_API QString Dollar(const QString& digitos);
+// Keeps only the digits: "1.234,56" -> "123456".
+BROMO_API QString RemoveFormato(const QString& texto);
+BROMO_API QString CompletaBrancosAEsquerda(const QString& texto, int tamanho);
+BROMO_API QString PreencherZerosEsquerda(const QString& texto, int tamanho);
+BROMO_API QString JustificaDireita(const QString& texto, int tamanho);
+BROMO_API QString CentralizaMensagem(const QString& texto, int tamanho);
+BROMO_API QString Replicate(QChar c, int vezes);
+// The `ordem`-th (1-based) piece of `texto` cut at `delimitador`.
+BROMO_API QString CopiaSubStringDelimitador(const QString& texto, QChar delimitador, int ordem);
+// Hex text to bytes ("4142" -> "AB" as Latin-1); `modo` 1 = ignore odd tail.
+BROMO_API void ConvHexaBinarioStr(const QString& hexa, int modo, QByteArray& saida);
+// A binary byte to two decimal digits: 1 -> "01".
+BROMO_API QString ConvBinarioZonado(unsigned char valor);
+
+// ---- Dates (DDMMYYYY) and instalments -------------------------------------
+BROMO_API QString SomaData(const QString& data, int dias);
+BROMO_API QString SubtraiData(const QString& data, int dias);
+// Instalment schedule of a merchant-financed sale: one "DDMMYYYY" + amount
+// digits line per instalment, the remainder of the division on the first.
+BROMO_API QStringList GeraParcelas(const QString& primeiraData, const QString& valor, int numParcelas,
+                                   int intervaloDias, bool mesFechado);
+
+// ---- Validation -----------------------------------------------------------
+// Translates a key of the operator's keyboard; returns '\0' to drop it.
+BROMO_API char ValKeyBoard(char tecla);
+// Whether the service fee `taxa` may be charged on `valor` (digits) under the
+// product's parameter.
+BROMO_API bool ValidaTaxaServico(const QString& valor, const QString& taxa, double taxaProduto);
+BROMO_API bool VerificaCPF(const QString& cpf);
+BROMO_API bool PermiteAlterarDados();
+
+// ---- Products -------------------------------------------------------------
+// The operator chooses among the entries of kind `tipo` of the O record;
+// `indice` gets the entry's index, -1 when abandoned.
+BROMO_API void MontaSelecionaListaProdutos(const QString& tipo, int& indice, const unsigned char* servicoO,
+                                           int tamanhoServicoO);
+
+// ---- QR code --------------------------------------------------------------
+BROMO_API void MontaQRCode(QWidget* area, QImage& imagem);
+BROMO_API void AtualizaQRCode(const QString& texto, QImage& imagem, QWidget* area);
+
+// ---- Start-up -------------------------------------------------------------
+// Version text of the named module file ("1.0.0.0" form).
+BROMO_API QString GetBuildInfo(const QString& arquivo);
+BROMO_API void AplicaTemaTalvar(QWidget* form);
