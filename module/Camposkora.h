@@ -1,0 +1,149 @@
+// Numbers of the host fields the module reads, writes or names in its
+// request descriptors. One constant per field; values are texts unless the
+// comment says raw bytes.
+#pragma once
+#include <cstdint>
+
+// ---- Transaction data --------------------------------------------------------
+constexpr uint16_t CAMPO_VALOR_TRANSACAO = 1003;        // amount, digits; pre-fills every amount edit
+constexpr uint16_t CAMPO_CPF_AVS = 1007;                // taxpayer number for address verification
+constexpr uint16_t CAMPO_CODIGO_RESPOSTA = 1009;        // response code; "FF"/"255" when the module ends it
+constexpr uint16_t CAMPO_NSU_ORIGINAL = 1013;           // NSU of the sale or pre-authorization referred to
+constexpr uint16_t CAMPO_AUTORIZACAO_PRE = 1014;        // authorization code given by the host
+constexpr uint16_t CAMPO_TIPO_FINANCIAMENTO = 1016;     // "0" merchant, "1" issuer/administrator
+constexpr uint16_t CAMPO_QTD_PARCELAS = 1017;           // instalments; 0 or 1 = single payment
+constexpr uint16_t CAMPO_DATA_PREDATADO = 1018;         // pre-dated or first-instalment date
+constexpr uint16_t CAMPO_VALOR_PRIMEIRA_PARCELA = 1019; // first-instalment value (CDC)
+constexpr uint16_t CAMPO_DATA_ORIGINAL = 1020;          // date of the transaction referred to (DDMM for reprint)
+constexpr uint16_t CAMPO_TEXTO_RESULTADO = 1027;        // outcome text for operator and receipt
+constexpr uint16_t CAMPO_CODIGO_EMPRESA = 1037;         // company code
+constexpr uint16_t CAMPO_MODO_CODIGO_BARRAS = 1040;     // bar-code entry mode of a bill
+constexpr uint16_t CAMPO_CODIGO_BARRAS = 1041;          // bar code of a bill
+constexpr uint16_t CAMPO_TIPO_PAGTO_FATURA_PL = 1078;   // private-label invoice payment kind
+constexpr uint16_t CAMPO_ENDERECO_AVS = 1088;           // address (address verification)
+constexpr uint16_t CAMPO_BAIRRO_AVS = 1089;             // district
+constexpr uint16_t CAMPO_CEP_AVS = 1090;                // postal code
+constexpr uint16_t CAMPO_VALOR_ENTRADA = 1097;          // down payment (CDC)
+constexpr uint16_t CAMPO_RESGATE_VALOR_1 = 1125;        // values of the promotional-redemption reply
+constexpr uint16_t CAMPO_DESCRITOR_1130 = 1130;         // descriptor-only field of the QR-code requests
+constexpr uint16_t CAMPO_RESGATE_VALOR_2 = 1141;
+constexpr uint16_t CAMPO_RESGATE_VALOR_3 = 1169;
+constexpr uint16_t CAMPO_NUMERO_AVS = 1192;             // house number
+constexpr uint16_t CAMPO_VALOR_SAQUE_FORMATADO = 1280;  // withdrawal, display form
+constexpr uint16_t CAMPO_DADOS_CARTAO_CNC = 1288;       // card-data part of the cancellation confirmation
+constexpr uint16_t CAMPO_VALOR_SERVICO_039 = 1345;      // amount of reply service "039", display form
+constexpr uint16_t CAMPO_VALOR_CANCELAR_FORMATADO = 1400; // amount to cancel, display form
+constexpr uint16_t CAMPO_TEXTO_QRCODE = 1562;           // QR-code text from the acquirer
+
+// ---- Module request and card data -----------------------------------------------
+constexpr uint16_t CAMPO_TIPO_TRANSACAO = 10103;        // "26" reprint, "2" QR sale, "3" QR cancellation
+constexpr uint16_t CAMPO_DADOS_CARTAO = 10104;          // raw bytes: track 2, separator, track 1 (or typed data)
+constexpr uint16_t CAMPO_TIPO_VENDA = 10107;            // "0" credit, "1" debit
+constexpr uint16_t CAMPO_TRILHA2 = 10109;               // at most 64 bytes
+constexpr uint16_t CAMPO_TRILHA1 = 10110;               // at most 128 bytes
+constexpr uint16_t CAMPO_CODIGO_MODULO = 10112;         // "0125"; heads nearly every descriptor
+constexpr uint16_t CAMPO_PARCELAS_MINIMO = 10118;       // default 2
+constexpr uint16_t CAMPO_PARCELAS_MAXIMO = 10119;       // default 99
+constexpr uint16_t CAMPO_DADOS_CARTAO_CNC_2 = 10127;    // card-data part used with 1288
+constexpr uint16_t CAMPO_MODOS_OPERACAO = 10128;        // terminal operation modes, "111" when empty
+constexpr uint16_t CAMPO_INTERVALO_PARCELAS = 10132;    // default days between instalments
+constexpr uint16_t CAMPO_TIPO_OPERACAO_CARTAO = 10134;  // "2" card number typed
+constexpr uint16_t CAMPO_NUMERO_PDV = 10138;            // point-of-sale number
+constexpr uint16_t CAMPO_AUTORIZACAO_CANCELAR = 10139;  // authorization number of the sale to cancel
+constexpr uint16_t CAMPO_NSU_RESGATE = 10144;           // NSU of the promotional-redemption query
+constexpr uint16_t CAMPO_DADOS_CARTAO_16 = 10146;       // cut to 16 characters
+constexpr uint16_t CAMPO_VALIDADE_DIGITADA = 10147;     // typed expiry, MMYY
+constexpr uint16_t CAMPO_COLETA_DADOS = 10148;          // one "0"/"1" per PONTAL_MODO_COLETA_DADOS_ position
+constexpr uint16_t CAMPO_CODIGO_SEGURANCA = 10149;      // security code; leading "CSEG:" dropped
+constexpr uint16_t CAMPO_VALOR_SAQUE = 10150;           // withdrawal, digits
+constexpr uint16_t CAMPO_TAXA_SERVICO = 10151;          // service fee, digits
+constexpr uint16_t CAMPO_GARANTIA_PREDATADO = 10152;    // "1" with, "2" without guarantee
+constexpr uint16_t CAMPO_MES_FECHADO = 10153;           // closed-month flag, merchant-financed debit
+constexpr uint16_t CAMPO_CODIGO_FINANCIAMENTO = 10156;  // "0" at sight, "1" adm., "2" merchant, "4" Crediario
+constexpr uint16_t CAMPO_AUTORIZACAO_PRE_ORIGINAL = 10157; // authorization code of the pre-auth referred to
+constexpr uint16_t CAMPO_CODIGO_REQUISICAO = 10158;     // "42" sale, "43" cancellation, "49" menu query ...
+constexpr uint16_t CAMPO_DESCRITOR_10162 = 10162;       // descriptor-only, multi-valued (QR-code requests)
+constexpr uint16_t CAMPO_ORIGEM_CODIGO_BARRAS = 10167;  // "1" scanner, "0" typed
+constexpr uint16_t CAMPO_DESCRITOR_10171 = 10171;       // descriptor-only; second entry of nearly every descriptor
+constexpr uint16_t CAMPO_LIDO_CHIP = 10172;             // "1" when read through the chip
+constexpr uint16_t CAMPO_DADOS_CHIP = 10176;            // raw bytes: the pinpad's tagged chip data
+constexpr uint16_t CAMPO_ITENS_BAIXA_TECNICA = 10177;   // raw bytes, elements 0 to 2
+constexpr uint16_t CAMPO_TIPO_PAGTO_FATURA_CNC = 10187; // private-label invoice payment kind (cancellation)
+constexpr uint16_t CAMPO_CONSULTA_BINS = 10191;         // "0" before a card-range query
+constexpr uint16_t CAMPO_MARCA_CONSULTA_CDC = 10192;    // CDC consultation marker
+constexpr uint16_t CAMPO_CODIGO_PRODUTO = 10193;        // selected product code, 4 characters
+constexpr uint16_t CAMPO_TAG_002 = 10194;               // chip tag 002 or the pinpad descriptor
+constexpr uint16_t CAMPO_RESPOSTA_CHIP = 10195;         // "00", "Y1", "Y3", "Z1", "Z3"
+constexpr uint16_t CAMPO_DESCRITOR_10196 = 10196;       // descriptor-only (tag "008:")
+constexpr uint16_t CAMPO_TAXA_EMBARQUE = 10198;         // boarding fee, digits
+constexpr uint16_t CAMPO_CARTAO_DIGITADO = 10201;       // typed card data moved out of 10104
+constexpr uint16_t CAMPO_CODIGO_TRANSACAO_RESPOSTA = 10203; // "00", "03", "04", "05", "06", "99"
+constexpr uint16_t CAMPO_DESCRITOR_10211 = 10211;       // descriptor-only (technical write-off)
+constexpr uint16_t CAMPO_CANCELAMENTO_TIPO = 10212;     // cancellation of a credit "0" or a debit "1"
+constexpr uint16_t CAMPO_FASE_TROCA = 10213;            // "2" query, "3" confirmation, "4" without log record
+constexpr uint16_t CAMPO_ATRIBUTO_PRODUTO_138 = 10214;  // copied from Produto offset 138
+constexpr uint16_t CAMPO_ATRIBUTO_PRODUTO_95 = 10215;   // copied from Produto offset 95
+constexpr uint16_t CAMPO_RESULTADO_TRANSACAO = 10216;   // cleared whenever a form ends a transaction
+constexpr uint16_t CAMPO_TIPO_TRANSACAO_ESPECIAL = 10218; // credit, CDC or QR-code type; 4 = QR-code sale
+constexpr uint16_t CAMPO_VIA_REIMPRESSAO = 10219;       // reprint copy, "1" to "3"
+constexpr uint16_t CAMPO_VALOR_CANCELAR = 10220;        // amount to cancel, digits
+constexpr uint16_t CAMPO_INFORMACOES_ADICIONAIS = 10221; // answers of the additional-information dialog
+constexpr uint16_t CAMPO_PRODUTOS_LOJISTA = 10222;      // itemized merchant goods
+constexpr uint16_t CAMPO_CONSULTA_BINS_AVS = 10223;     // "1" during the address-verification range query
+constexpr uint16_t CAMPO_ESTADO_MENU_OUTROS = 10224;    // "1" = the menu list must be fetched again
+constexpr uint16_t CAMPO_TEXTO_SEGURANCA = 10225;       // security text of a second authorization
+constexpr uint16_t CAMPO_ATRIBUTO_PRODUTO_93 = 10226;   // copied from Produto offset 93
+constexpr uint16_t CAMPO_RESGATE_PROMOCIONAL = 10227;   // "1" for the promotional redemption
+constexpr uint16_t CAMPO_DIAS_PRIMEIRA_PARCELA_PL = 10230; // private-label days to the first instalment
+constexpr uint16_t CAMPO_DESCRITOR_10232 = 10232;       // descriptor-only ("FUELCTRL:")
+constexpr uint16_t CAMPO_CODIGO_TIPO_TRANSACAO = 10233; // "20", "21", "32", "34", "40", "54", "55", "56"
+constexpr uint16_t CAMPO_CONFIRMACAO_CANCELAMENTO = 10236; // "2" before the confirmation exchange
+constexpr uint16_t CAMPO_TRATAMENTO_CHIP_9 = 10237;     // handling flag for chip result 9
+constexpr uint16_t CAMPO_VERSAO_MODULO = 10263;         // module version
+constexpr uint16_t CAMPO_MODO_ENTRADA_46 = 10264;       // "1" with entry mode "46"
+constexpr uint16_t CAMPO_FECHA_FALHA_CAPTURA = 10269;   // "1": close the form when a capture step fails
+constexpr uint16_t CAMPO_DESCRITOR_10278 = 10278;       // descriptor-only (QR-code requests)
+constexpr uint16_t CAMPO_TIPO_SIMULACAO_CREDIARIO = 10288; // "111" or "112"
+constexpr uint16_t CAMPO_DADOS_RESGATE = 10303;         // reply data of the promotional redemption
+constexpr uint16_t CAMPO_DESCRITOR_10304 = 10304;       // descriptor-only (QR-code requests)
+constexpr uint16_t CAMPO_VERSAO_AUTOMACAO = 10308;      // automation version
+constexpr uint16_t CAMPO_DESCRITOR_10333 = 10333;       // descriptor-only
+constexpr uint16_t CAMPO_DESCRITOR_10361 = 10361;       // descriptor-only (QR-code requests)
+constexpr uint16_t CAMPO_DESCRITOR_10371 = 10371;       // descriptor-only (QR-code requests)
+constexpr uint16_t CAMPO_AUTO_CAPTURA_ESTENDIDA = 10384; // "52:" and the tag DF70 value
+constexpr uint16_t CAMPO_PRE_MENU_OUTROS = 10423;       // "1" for a pre-auth opened from the other menu
+constexpr uint16_t CAMPO_ORIGEM_DADOS_CARTAO_CNC = 10424; // card-data source flag, cancellation confirmation
+constexpr uint16_t CAMPO_DESCRITOR_10454 = 10454;       // descriptor-only ("TRAT:")
+constexpr uint16_t CAMPO_CONFIGURACAO_DCC = 10456;      // "1;" then 4-character product codes
+constexpr uint16_t CAMPO_DESCRITOR_10457 = 10457;       // descriptor-only ("054:")
+constexpr uint16_t CAMPO_DCC_053 = 10458;               // cleared before the currency step ("053:")
+constexpr uint16_t CAMPO_VENDA_COM_DCC = 10459;         // not empty when the sale used currency conversion
+constexpr uint16_t CAMPO_DESCRITOR_10524 = 10524;       // descriptor-only ("CARTAOCD:")
+constexpr uint16_t CAMPO_DESCRITOR_10526 = 10526;       // descriptor-only ("LPAGCD:")
+constexpr uint16_t CAMPO_FALHA_CHIP_NAO_ERRO = 10534;   // not empty: a chip-data failure is not an error
+constexpr uint16_t CAMPO_QRCODE_CANCELADO = 10536;      // "1" when the QR-code collection was cancelled
+constexpr uint16_t CAMPO_CREDIARIO_10545 = 10545;       // cleared before a new Crediario simulation
+constexpr uint16_t CAMPO_CREDIARIO_10548 = 10548;       // cleared before a new Crediario simulation
+constexpr uint16_t CAMPO_TEXTO_SEM_QRCODE_PINPAD = 10550; // shown when the pinpad cannot draw the QR code
+constexpr uint16_t CAMPO_OFFLINE_VAI_ONLINE = 10577;    // "1": a chip's offline decline still goes online
+
+// ---- Reply and host data ------------------------------------------------------
+constexpr uint16_t CAMPO_REGISTRO_CARTAO = 20001;       // raw bytes: card record, saved around exchanges
+constexpr uint16_t CAMPO_RESPOSTA_CODIGO_BARRAS = 20010; // answer of the bar-code query
+constexpr uint16_t CAMPO_TEXTO_OPERADOR = 20013;        // the reply's text for the operator
+constexpr uint16_t CAMPO_CABECALHO_RESPOSTA = 20017;    // reply header; response code in its first two chars
+constexpr uint16_t CAMPO_LINHAS_CUPOM = 20018;          // ready-made coupon lines
+constexpr uint16_t CAMPO_CONSULTA_PLANO = 20019;        // consultation record of an instalment plan
+constexpr uint16_t CAMPO_LINHAS_RETORNO = 20022;        // operator-return lines
+constexpr uint16_t CAMPO_SERVICO_O = 20024;             // the O reply service
+constexpr uint16_t CAMPO_SERVICOS_RESPOSTA = 20026;     // the reply's services (ProcuraServico)
+constexpr uint16_t CAMPO_LISTA_SERVICOS = 20027;        // cleaned before a cancellation query
+constexpr uint16_t CAMPO_SERVICOS_GUARDADOS = 20033;    // raw bytes: stored reply services by index
+constexpr uint16_t CAMPO_TEXTO_SEGURANCA_RESPOSTA = 20035; // security text of the reply
+constexpr uint16_t CAMPO_QRCODE_ABANDONADO = 20111;     // "1" when a QR-code sale is abandoned
+constexpr uint16_t CAMPO_QTD_LINHAS_CUPOM = 20128;      // number of coupon lines
+constexpr uint16_t CAMPO_QTD_LINHAS_RETORNO = 20132;    // number of operator-return lines
+constexpr uint16_t CAMPO_QTD_SERVICOS_GUARDADOS = 20143; // number of stored services, 4 characters
+constexpr uint16_t CAMPO_VALOR_V9 = 20201;              // amount of a "V9" reply
+constexpr uint16_t CAMPO_SERVICOS_W = 20202;            // raw bytes: w services by index
+constexpr uint16_t CAMPO_QTD_SERVICOS_W = 20312;        // number of w services
