@@ -1,0 +1,46 @@
+// A scriptable stand-in for the host operations the module tests steer.
+// The definitions in the test program take precedence over the simulated
+// host's; while no module test is active each one forwards to the simulated
+// host's own implementation (when it has one), so other suites see the host
+// unchanged.
+#pragma once
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace HostFalso {
+
+struct Estado {
+    bool ativo = false;
+    std::vector<std::pair<int, QString>> erros; // EnviaArquivoErroPDV
+    int arquivos = 0;                           // PontalGravaArquivo
+    QStringList audit;
+    QMap<int, QString> mensagens; // texts other than "<msg N>"
+    std::set<int> posicoesPdv;    // enabled point-of-sale positions
+    bool processaChip = false;
+    bool servico5 = false;
+    int perguntas = 0;
+    std::vector<QString> titulosPerguntas;
+    int retPinpad = 0;
+    QByteArray bloco125;
+    int retDF70 = 0;
+    QByteArray df70;
+    bool binsOk = true;
+    QString autorizador = QStringLiteral("0125");
+    std::vector<QString> removeCartao;
+    int autorizacoes = 0;
+    std::function<void()> aoEnviar; // runs inside AutorizaTransacao / PontalEnviarMensagem
+    std::function<void()> aoGravarArquivo;
+};
+
+Estado& estado();
+// Fresh host: empty field store, default answers, active.
+void Inicia();
+void Encerra();
+
+} // namespace HostFalso
