@@ -4,6 +4,7 @@
 #include "ciraz.h"
 #include "estado.h"
 #include "lentar.h"
+#include "platform.h"
 #include "pontal.h"
 
 #include <dlfcn.h>
@@ -33,7 +34,10 @@ template <class F> F* Proximo(const char* nome) { return reinterpret_cast<F*>(dl
 } // namespace
 
 void EnviaArquivoErroPDV(int codigo, const QString& texto) {
-    if (Ativo()) estado().erros.emplace_back(codigo, texto);
+    if (Ativo()) {
+        estado().erros.emplace_back(codigo, texto);
+        estado().handlesErro.push_back(Plataforma::HandleAplicacao());
+    }
     if (auto f = Proximo<void(int, const QString&)>("_Z19EnviaArquivoErroPDViRK7QString")) f(codigo, texto);
 }
 

@@ -8,6 +8,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <set>
 #include <utility>
@@ -18,6 +19,7 @@ namespace HostFalso {
 struct Estado {
     bool ativo = false;
     std::vector<std::pair<int, QString>> erros; // EnviaArquivoErroPDV
+    std::vector<uintptr_t> handlesErro;         // application handle at each report
     int arquivos = 0;                           // PontalGravaArquivo
     QStringList audit;
     QMap<int, QString> mensagens; // texts other than "<msg N>"
