@@ -1,43 +1,18 @@
-// Scenario documents: their checking, the byte conversions of their values,
-// the field-store snapshot of the result and the expected-document matcher.
+// Scenario documents: their checking before anything runs, and the
+// expected-document matcher of --expect.
 #include "runner.h"
+
+#include "estado.h"
 
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringList>
 
-#include <cctype>
-#include <map>
 
 namespace hostsim::runner {
 
-bool ParaLatin1(const QString& texto, QByteArray& saida) {
-    saida.clear();
-    saida.reserve(texto.size());
-    for (QChar c : texto) {
-        if (c.unicode() > 0xFF) return false;
-        saida.append(char(c.unicode()));
-    }
-    return true;
-}
-
-bool DeHex(const QString& hexa, QByteArray& saida) {
-    saida.clear();
-    if (hexa.size() % 2) return false;
-    for (QChar c : hexa)
-        if (c.unicode() > 0x7F || !std::isxdigit(int(c.unicode()))) return false;
-    saida = QByteArray::fromHex(hexa.toLatin1());
-    return true;
-}
-
 namespace {
-
-bool TemControle(const QByteArray& b) {
-    for (char c : b)
-        if (uchar(c) < 0x20) return true;
-    return false;
-}
 
 QString Compacto(const QJsonValue& v) {
     const QByteArray j = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
@@ -53,14 +28,6 @@ QString ChavesDesconhecidas(const QJsonObject& o, std::initializer_list<const ch
     return {};
 }
 
-bool NumeroCampo(const QString& chave, uint16_t& campo) {
-    bool ok = false;
-    const uint v = chave.toUInt(&ok);
-    if (!ok || v > 0xFFFF || chave.startsWith('+')) return false;
-    campo = uint16_t(v);
-    return true;
-}
-
 bool Inteiro(const QJsonValue& v, double minimo, double maximo) {
     if (!v.isDouble()) return false;
     const double d = v.toDouble();
@@ -70,9 +37,17 @@ bool Inteiro(const QJsonValue& v, double minimo, double maximo) {
 QString ValidaTexto(const QJsonValue& v, bool hex, const QString& onde) {
     QByteArray b;
     if (!v.isString()) return onde + ": not a string";
-    if (hex ? !DeHex(v.toString(), b) : !ParaLatin1(v.toString(), b))
-        return onde + (hex ? ": bad hexadecimal text" : ": character outside Latin-1");
+    if (hex ? !HexParaBytes(v.toString(), b) : !TextoParaLatin1(v.toString(), b))
+        return onde + (hex ? ": not a hexadecimal text" : ": not a Latin-1 text");
     return {};
+}
+
+// The field keys of a scenario object, checked by applying them to a scratch store.
+QString ValidaCampos(const QJsonObject& o, const QString& onde) {
+    CamposHost rascunho;
+    QString erro;
+    if (AplicaCampos(o, rascunho, erro)) return {};
+    return onde + (erro.startsWith('"') ? ": " : ".") + erro;
 }
 
 // Every string inside a scripted answer becomes bytes for the host library.
@@ -157,8 +132,7 @@ QString ValidaRespostas(const QJsonValue& v, const QString& onde) {
                 r, {"fields", "fieldsHex", "indexed", "indexedHex", "clear", "responseServices", "noReply"}, de);
             !e.isEmpty())
             return e;
-        CamposHost teste;
-        if (auto e = AplicaCamposCenario(r, teste, de); !e.isEmpty()) return e;
+        if (auto e = ValidaCampos(r, de); !e.isEmpty()) return e;
         if (r.contains("noReply") && !r["noReply"].isBool()) return de + ".noReply: not a boolean";
         if (r.contains("responseServices") && !r["responseServices"].isArray())
             return de + ".responseServices: not a list";
@@ -201,8 +175,7 @@ QString ValidaHost(const QJsonObject& h) {
                                      "host");
         !e.isEmpty())
         return e;
-    CamposHost teste;
-    if (auto e = AplicaCamposCenario(h, teste, "host"); !e.isEmpty()) return e;
+    if (auto e = ValidaCampos(h, "host"); !e.isEmpty()) return e;
     for (const char* k : {"enabledPos", "enabledTerminal", "compreSaque", "refuseWrites"}) {
         if (!h.contains(k)) continue;
         if (!h[k].isArray()) return QStringLiteral("host.%1: not a list").arg(k);
@@ -250,16 +223,16 @@ QString ValidaHost(const QJsonObject& h) {
 
 QString ValidaPasso(const QJsonObject& p, const QString& de) {
     if (auto e = ChavesDesconhecidas(p, {"call", "handle", "arg", "operator", "fields", "fieldsHex", "indexed",
-                                         "indexedHex", "script", "acquirer"},
+                                         "indexedHex", "script", "acquirer", "snapshot"},
                                      de);
         !e.isEmpty())
         return e;
     if (!kChamadas.contains(p["call"].toString()))
         return de + ".call: one of " + kChamadas.join(", ");
+    if (p.contains("snapshot") && !p["snapshot"].isBool()) return de + ".snapshot: not a boolean";
     if (p.contains("handle") && !Inteiro(p["handle"], 0, 4294967295.0)) return de + ".handle: a 32-bit window handle";
     if (p.contains("arg") && !Inteiro(p["arg"], -2147483648.0, 2147483647.0)) return de + ".arg: a 32-bit integer";
-    CamposHost teste;
-    if (auto e = AplicaCamposCenario(p, teste, de); !e.isEmpty()) return e;
+    if (auto e = ValidaCampos(p, de); !e.isEmpty()) return e;
     if (p.contains("script"))
         if (auto e = ValidaRoteiro(p["script"], de + ".script"); !e.isEmpty()) return e;
     if (p.contains("acquirer"))
@@ -277,45 +250,6 @@ QString ValidaPasso(const QJsonObject& p, const QString& de) {
 }
 
 } // namespace
-
-QString AplicaCamposCenario(const QJsonObject& o, CamposHost& campos, const QString& onde) {
-    for (const char* nome : {"fields", "fieldsHex", "indexed", "indexedHex"}) {
-        if (!o.contains(nome)) continue;
-        const bool hex = QByteArray(nome).endsWith("Hex"), idx = QByteArray(nome).startsWith("indexed");
-        const QString de = onde + "." + nome;
-        if (!o[nome].isObject()) return de + ": not an object";
-        const QJsonObject m = o[nome].toObject();
-        for (auto it = m.begin(); it != m.end(); ++it) {
-            uint16_t campo;
-            if (!NumeroCampo(it.key(), campo)) return de + ": bad field number \"" + it.key() + "\"";
-            if (!idx) {
-                QByteArray b;
-                if (auto e = ValidaTexto(it.value(), hex, de + "." + it.key()); !e.isEmpty()) return e;
-                hex ? DeHex(it.value().toString(), b) : ParaLatin1(it.value().toString(), b);
-                campos.grava(campo, 0, b);
-                continue;
-            }
-            if (!it.value().isArray()) return de + "." + it.key() + ": not a list";
-            const QJsonArray l = it.value().toArray();
-            if (l.size() > 0xFFFF) return de + "." + it.key() + ": too many elements";
-            for (int i = 0; i < l.size(); ++i) {
-                QByteArray b;
-                const QString di = QStringLiteral("%1.%2[%3]").arg(de, it.key()).arg(i);
-                if (auto e = ValidaTexto(l[i], hex, di); !e.isEmpty()) return e;
-                hex ? DeHex(l[i].toString(), b) : ParaLatin1(l[i].toString(), b);
-                campos.grava(campo, uint16_t(i), b);
-            }
-        }
-    }
-    if (o.contains("clear")) {
-        if (!o["clear"].isArray()) return onde + ".clear: not a list";
-        for (const auto& v : o["clear"].toArray()) {
-            if (!Inteiro(v, 0, 65535)) return onde + ".clear: not a field number";
-            campos.limpa(uint16_t(v.toInt()));
-        }
-    }
-    return {};
-}
 
 QString ValidaCenario(const QJsonObject& c) {
     if (auto e = ChavesDesconhecidas(c, {"now", "host", "script", "acquirer", "steps"}, "scenario"); !e.isEmpty())
@@ -339,29 +273,6 @@ QString ValidaCenario(const QJsonObject& c) {
         if (auto e = ValidaPasso(passos[i].toObject(), de); !e.isEmpty()) return e;
     }
     return {};
-}
-
-QJsonObject Fotografia(const CamposHost& campos) {
-    QJsonObject texto, hexa, indexado;
-    std::map<uint16_t, uint16_t> maiorIndice;
-    for (const auto& [chave, valor] : campos.todos()) {
-        const QString nome = QString::number(chave.first);
-        if (chave.second > 0) maiorIndice[chave.first] = std::max(maiorIndice[chave.first], chave.second);
-        if (chave.second != 0 || valor.isEmpty()) continue;
-        if (TemControle(valor))
-            hexa[nome] = QString::fromLatin1(valor.toHex());
-        else
-            texto[nome] = QString::fromLatin1(valor);
-    }
-    for (const auto& [campo, maior] : maiorIndice) {
-        QJsonArray l;
-        for (uint16_t i = 0; i <= maior; ++i) {
-            const QByteArray v = campos.le(campo, i);
-            l.append(TemControle(v) ? QString::fromLatin1(v.toHex()) : QString::fromLatin1(v));
-        }
-        indexado[QString::number(campo)] = l;
-    }
-    return {{"fields", texto}, {"fieldsHex", hexa}, {"indexed", indexado}};
 }
 
 bool Contem(const QJsonValue& esperado, const QJsonValue& real, QString& onde, const QString& caminho) {

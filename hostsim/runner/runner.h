@@ -1,9 +1,6 @@
 // The scenario runner of hostsim: reads a scenario, drives the module through
 // its exported functions and builds the result document.
 #pragma once
-#include "campos.h"
-
-#include <QByteArray>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
@@ -19,17 +16,6 @@ struct Opcoes {
     QString parcial;
     int batimento = -1;
 };
-
-// JSON string -> Latin-1 bytes (\u0000 allowed); false outside Latin-1.
-bool ParaLatin1(const QString& texto, QByteArray& saida);
-// Hex text -> bytes; false on odd length or a non-hex digit.
-bool DeHex(const QString& hexa, QByteArray& saida);
-// The store in the result's form: { "fields", "fieldsHex", "indexed" }.
-QJsonObject Fotografia(const CamposHost& campos);
-
-// fields / fieldsHex / indexed / indexedHex / clear of a scenario object into
-// `campos`; empty on success, else the reason (naming `onde`).
-QString AplicaCamposCenario(const QJsonObject& objeto, CamposHost& campos, const QString& onde);
 
 // True when `real` holds `esperado`: objects key by key (a null expected value
 // means the key is absent), arrays element-wise as a prefix, or exactly when
