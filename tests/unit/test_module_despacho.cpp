@@ -294,10 +294,4 @@ TEST_F(DespachoHandle, FormNotBuiltSaysSoInATopMostBox) {
     EXPECT_EQ(HostFalso::estado().arquivos, 0);
 }
 
-TEST(DespachoTabela, EveryFormHasItsComponentName) {
-    EXPECT_STREQ(NomeFormEntrada(FormEntrada::Vis_Deb), "FrmVis_Deb");
-    EXPECT_STREQ(NomeFormEntrada(FormEntrada::Outros_Mnu), "FrmOutros_Mnu");
-    EXPECT_STREQ(NomeFormEntrada(FormEntrada::Quantidade), "");
-}
-
 } // namespace
