@@ -24,6 +24,9 @@ void TFrmVis_Deb::FormCreate() { TFrmTrn_Mod::FormCreate(); }
 void TFrmVis_Deb::IniciaCamposForm() {
     TFrmDeb_Trn::IniciaCamposForm();
     lbTitulo->setText(Mensagem(423));
+    // The amount caption is sized to its text.
+    lbValor->adjustSize();
+    lbValor->move(98, lbValor->y());
     const bool permiteSaque = Produto.em(OffProduto::PERMITE_SAQUE) == '1';
     edValorSaque->setEnabled(permiteSaque);
     lbValorSaque->setText(Mensagem(562));
