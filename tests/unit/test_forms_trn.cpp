@@ -391,3 +391,21 @@ TEST_F(FormsTrn, AmountGivenByTheHostConfirmsByItself) {
     EXPECT_EQ(f->result(), mrOk);
     EXPECT_EQ(HostFalso::estado().autorizacoes, 1);
 }
+
+TEST_F(FormsTrn, DeclineWithCurrencyOfferAcceptedIsAuthorizedOnceMore) {
+    HostFalso::estado().aoEnviar = [] {
+        Grava(CAMPO_CODIGO_RESPOSTA, "51");
+        Grava(CAMPO_CABECALHO_RESPOSTA, "51NEGADA");
+        Grava(CAMPO_CODIGO_TRANSACAO_RESPOSTA, "99");
+    };
+    Roteiro("TrataRespostaServicoQ096", {0, 0});
+    Roteiro("ObtemConfirmacaoMoedaCliente", {9, 9});
+    Roteiro("AtualizaDadosTrxMoedaSelecionada", {0, 0});
+    std::unique_ptr<TrnGravador> f(TFrmMod::CriaForm<TrnGravador>());
+    f->show();
+    f->btConfirmaClick();
+    EXPECT_EQ(HostFalso::estado().autorizacoes, 2);
+    EXPECT_EQ(Le(CAMPO_CODIGO_RESPOSTA), "51");
+    EXPECT_EQ(f->result(), mrOk);
+    EXPECT_EQ(hostsim::estado().roteiro.naoUsadas().value("ObtemConfirmacaoMoedaCliente").toArray().size(), 1);
+}
