@@ -67,11 +67,6 @@ TFrmCap_ProdLoj::TFrmCap_ProdLoj(QWidget* pai) : TFrmMod(pai)
 {
     setObjectName(QStringLiteral("FrmCap_ProdLoj"));
 
-    pnBotoes = CriaPainel(this, "pnBotoes", 111, 330, 400, 40, false);
-    pnBotoes->setVisible(false);
-    btConfirma = CriaBotao(pnBotoes, "btConfirma", QStringLiteral("&1 - Confirma"), 31);
-    btRetorna = CriaBotao(pnBotoes, "btRetorna", QStringLiteral("&9 - Cancela"), 248);
-
     pnCaptura = CriaPainel(this, "pnCaptura", 21, 106, 580, 210, true);
     cbProdutos = new QComboBox(pnCaptura);
     cbProdutos->setObjectName(QStringLiteral("cbProdutos"));
@@ -90,9 +85,11 @@ TFrmCap_ProdLoj::TFrmCap_ProdLoj(QWidget* pai) : TFrmMod(pai)
     lbUnidade->setObjectName(QStringLiteral("lbUnidade"));
     lbUnidade->setGeometry(246, 85, 60, 15);
 
-    // The buttons come after the capture panel when tabbing.
-    setTabOrder(edValorTotal, btConfirma);
-    setTabOrder(btConfirma, btRetorna);
+    // Made after the capture panel: the buttons come last when tabbing.
+    pnBotoes = CriaPainel(this, "pnBotoes", 111, 330, 400, 40, false);
+    pnBotoes->setVisible(false);
+    btConfirma = CriaBotao(pnBotoes, "btConfirma", QStringLiteral("&1 - Confirma"), 31);
+    btRetorna = CriaBotao(pnBotoes, "btRetorna", QStringLiteral("&9 - Cancela"), 248);
 
     for (QWidget* w : {static_cast<QWidget*>(cbProdutos), static_cast<QWidget*>(edQuantidade),
                        static_cast<QWidget*>(edValorUnitario), static_cast<QWidget*>(edImposto),
