@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cstring>
+#include <functional>
 
 namespace TesteCaptura {
 
@@ -86,6 +87,25 @@ private:
 
 inline void GaranteAplicacao() {
     Plataforma::GaranteAplicacao();
+}
+
+}  // namespace TesteCaptura
+
+namespace TesteCaptura {
+
+// Runs `acao` on the modal dialog named `nome` as soon as it is open.
+inline void QuandoAbrir(const QString& nome, std::function<void(QDialog*)> acao) {
+    auto* t = new QTimer;
+    t->setInterval(10);
+    QObject::connect(t, &QTimer::timeout, [t, nome, acao] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d || d->objectName() != nome || !d->isVisible()) return;
+        t->stop();
+        t->deleteLater();
+        Janela() = d;
+        acao(d);
+    });
+    t->start();
 }
 
 }  // namespace TesteCaptura
