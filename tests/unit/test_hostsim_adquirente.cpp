@@ -1,4 +1,5 @@
 #include "bromo.h"
+#include "transaction/Descritoreskora.h"
 #include "hostlib.h"
 #include "pontal.h"
 #include "test_hostsim_comum.h"
@@ -174,4 +175,16 @@ TEST_F(AdquirenteTest, ServiceRecordsAreReadWithinBounds) {
     EXPECT_TRUE(ProcuraRemoveServico(20027, 'R', "10"));
     EXPECT_EQ(c.le(20027), QByteArray("Q003096X999abc"));
     EXPECT_FALSE(ProcuraRemoveServico(20027, 'R', "10"));
+}
+
+TEST_F(AdquirenteTest, TheModulesMenuQueryEncodesAsDocumented) {
+    estado().campos.grava(10171, 0, "1");
+    estado().campos.grava(10158, 0, "49");
+    const QByteArray b = hostsim::CodificaRequisicao(hostsim::MontaRequisicao(TrnConsultaMenuOutros, estado().campos));
+    EXPECT_EQ(b, "TLQ1 240 0 5\n"
+                 "0.0 0 0 0:4:0125\n"
+                 "10171.0 0 0 0:1:1\n"
+                 "10158.0 0 0 0:2:49\n"
+                 "0.0 0 0 0:0:\n"
+                 "0.0 0 0 0:0:\n");
 }

@@ -24,6 +24,10 @@ TEST_F(TextoTest, DatesCrossMonthYearAndLeapDays) {
     EXPECT_EQ(SomaData("05122026", 0), "05122026");
     EXPECT_EQ(SomaData("31022026", 1), "") << "no such date";
     EXPECT_EQ(SomaData("5122026", 1), "");
+    // The offline copies name their files by yyyymmdd; edits give dd/mm/yyyy.
+    EXPECT_EQ(SubtraiData("20270101", 1), "20261231");
+    EXPECT_EQ(SubtraiData("01/03/2028", 1), "29/02/2028");
+    EXPECT_EQ(SomaData("2026-12-31", 1), "2027-01-01");
 }
 
 TEST_F(TextoTest, InstalmentsPutTheRemainderOnTheFirst) {
