@@ -9,8 +9,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 TFrmDeb_Trn* FrmDeb_Trn = nullptr;
+
+// A right-justified caption keeps its right edge and grows to the left when
+// the workstation's font does not fit the text in the designed width.
+void AjustaRotuloDireita(QLabel* rotulo, int larguraMinima) {
+    const int direita = rotulo->geometry().right();
+    const int largura = std::max(larguraMinima, rotulo->sizeHint().width());
+    rotulo->setGeometry(direita - largura + 1, rotulo->y(), largura, rotulo->height());
+}
 
 TFrmDeb_Trn* TFrmDeb_Trn::Cria() { return TFrmMod::CriaForm<TFrmDeb_Trn>(); }
 
@@ -28,7 +37,6 @@ TFrmDeb_Trn::TFrmDeb_Trn(QWidget* parent) : TFrmTrn_Mod(parent) {
     lbValorSaque->setObjectName(QStringLiteral("lbValorSaque"));
     lbValorSaque->setGeometry(342, 31, 39, 15);
     lbValorSaque->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lbValorSaque->setStyleSheet(lbValor->styleSheet());
 
     lbNomeIssuer = new QLabel(QStringLiteral("Nome Issuer"), pnCaptura);
     lbNomeIssuer->setObjectName(QStringLiteral("lbNomeIssuer"));
@@ -51,6 +59,7 @@ void TFrmDeb_Trn::IniciaCamposForm() {
     TFrmTrn_Mod::IniciaCamposForm();
     edValorSaque->clear();
     lbValorSaque->setText(Mensagem(2598));
+    AjustaRotuloDireita(lbValorSaque, 39);
     edValorSaque->setEnabled(false);
     pTransacao = &TrnDebito;
     // A plain debit sends no pre-dated date; the pre-dated forms set one.

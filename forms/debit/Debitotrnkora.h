@@ -23,3 +23,5 @@ public:
 };
 
 extern KORA_API TFrmDeb_Trn* FrmDeb_Trn;
+
+void AjustaRotuloDireita(QLabel* rotulo, int larguraMinima);

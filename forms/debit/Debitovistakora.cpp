@@ -30,6 +30,7 @@ void TFrmVis_Deb::IniciaCamposForm() {
     const bool permiteSaque = Produto.em(OffProduto::PERMITE_SAQUE) == '1';
     edValorSaque->setEnabled(permiteSaque);
     lbValorSaque->setText(Mensagem(562));
+    AjustaRotuloDireita(lbValorSaque, 39);
     lbValorSaque->setEnabled(permiteSaque);
     lbNomeIssuer->setEnabled(permiteSaque);
     if (permiteSaque) {
