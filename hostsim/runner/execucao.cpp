@@ -214,7 +214,7 @@ int Executa(const Opcoes& opcoes, QJsonObject& resultado) {
             return 1;
         }
 
-    Operador operador(opcoes.shots, opcoes.batimento);
+    Operador operador(opcoes.shots, opcoes.batimento, opcoes.vigiaSegundos);
     QJsonArray passos;
     QString emCurso;
     auto parcial = [&] { GravaParcial(opcoes.parcial, MontaResultado(passos, operador, dir.path()), emCurso); };

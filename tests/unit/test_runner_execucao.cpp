@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
@@ -54,16 +55,20 @@ struct Form : Aplicacao {
 
 TEST(RunnerOperador, TypesSelectsAndClicksOnTheModalForm) {
     Form f;
-    Operador op({}, -1);
+    QTemporaryDir shots;
+    Operador op(shots.filePath("fotos"), -1);
     op.Passo("step 0", Acoes(R"([{"form": "FrmTeste"}, {"type": "edValor", "text": "12,3\u00e7"},
-                                 {"key": "Backspace"}, {"select": "lbOpcoes", "index": 2}, {"click": "btConfirma"},
-                                 {"expectClosed": true}])"));
+                                 {"key": "Backspace"}, {"select": "lbOpcoes", "index": 2}, {"shot": "tela"},
+                                 {"click": "btConfirma"}, {"expectClosed": true}])"));
     EXPECT_EQ(f.d.exec(), 1);
     op.FimDoPasso();
     EXPECT_EQ(op.falha, "");
     EXPECT_EQ(f.edValor->text(), "12,3");
     EXPECT_EQ(f.lbOpcoes->currentRow(), 2);
     EXPECT_EQ(op.forms, Acoes(R"([{"name": "FrmTeste", "modalResult": 1}])"));
+    ASSERT_EQ(op.fotos.size(), 1);
+    EXPECT_EQ(op.fotos[0], shots.filePath("fotos/tela.png"));
+    EXPECT_FALSE(QImage(op.fotos[0]).isNull());
 }
 
 TEST(RunnerOperador, AnswersAndRecordsMessageBoxes) {

@@ -1,5 +1,6 @@
 // A stand-in module that crashes or stops answering on request, to check
 // that hostsim still reports what happened.
+#include <QCoreApplication>
 #include <csignal>
 #include <cstdint>
 #include <cstring>
@@ -14,7 +15,8 @@ EXPORTA void ObtemVersao(char* interface_, char* modulo) {
     std::strcpy(interface_, "1.0.0.0");
     std::strcpy(modulo, "0.0.0.1");
 }
-// Modo 1: a segmentation fault; 2: a loop that never lets the host run.
+// Modo 1: a segmentation fault; 2: a loop that never lets the host run;
+// 3: a loop that keeps the event loop going and never returns.
 EXPORTA void ExecutaVenda(uint32_t, int32_t modo) {
     if (modo == 1) {
         const rlimit semCore{0, 0};
@@ -23,4 +25,6 @@ EXPORTA void ExecutaVenda(uint32_t, int32_t modo) {
     }
     if (modo == 2)
         for (;;) pause();
+    if (modo == 3)
+        for (;;) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
