@@ -123,13 +123,15 @@ BROMO_API void ConvHexaBinarioStr(const QString& hexa, int modo, QByteArray& sai
 // A binary byte to (at least) two decimal digits: 1 -> "01", 123 -> "123".
 BROMO_API QString ConvBinarioZonado(unsigned char valor);
 
-// ---- Dates (DDMMYYYY) and instalments -------------------------------------
-// The date `dias` days later (earlier); "" for a date that is not a valid
-// DDMMYYYY. Month and year ends and leap years are honoured.
+// ---- Dates and instalments -------------------------------------------------
+// The date `dias` days later (earlier), in the form it was given: DDMMYYYY,
+// YYYYMMDD, DD/MM/YYYY or YYYY-MM-DD; "" for anything else or a date that
+// does not exist. Month and year ends and leap years are honoured.
 BROMO_API QString SomaData(const QString& data, int dias);
 BROMO_API QString SubtraiData(const QString& data, int dias);
-// Instalment schedule of a merchant-financed sale: one "DDMMYYYY" + amount
-// digits line per instalment, the remainder of the division on the first.
+// Instalment schedule of a merchant-financed sale (first date DDMMYYYY):
+// one "DDMMYYYY" + amount digits line per instalment, the remainder of the
+// division on the first.
 // The amount takes 12 digits, zero-filled: "10012027000000003334". Dates
 // follow every `intervaloDias` days, or the same day of each next month when
 // `mesFechado` (a day the month lacks becomes its last). Empty on a bad

@@ -8,11 +8,28 @@
 
 namespace {
 
-QDate LeData(const QString& ddmmyyyy) {
-    if (ddmmyyyy.size() != 8) return {};
-    for (QChar c : ddmmyyyy)
-        if (!c.isDigit()) return {};
-    return QDate(ddmmyyyy.mid(4, 4).toInt(), ddmmyyyy.mid(2, 2).toInt(), ddmmyyyy.left(2).toInt());
+// The forms the module passes dates in. For real dates an eight-digit text
+// reads one way only: as yyyyMMdd its month would be the century of ddMMyyyy.
+const char* const FORMATOS_DATA[] = {"ddMMyyyy", "yyyyMMdd", "dd/MM/yyyy", "yyyy-MM-dd"};
+
+QDate LeData(const QString& texto, QString* formato = nullptr) {
+    const QString t = texto.trimmed();
+    for (const char* f : FORMATOS_DATA) {
+        const QString fmt = QString::fromLatin1(f);
+        if (t.size() != fmt.size()) continue;
+        const QDate d = QDate::fromString(t, fmt);
+        if (d.isValid()) {
+            if (formato) *formato = fmt;
+            return d;
+        }
+    }
+    return {};
+}
+
+QString DeslocaData(const QString& texto, qint64 dias) {
+    QString formato;
+    const QDate d = LeData(texto, &formato);
+    return d.isValid() ? d.addDays(dias).toString(formato) : QString();
 }
 
 QString EscreveData(const QDate& d) { return d.isValid() ? d.toString(QStringLiteral("ddMMyyyy")) : QString(); }
@@ -79,9 +96,9 @@ void ConvHexaBinarioStr(const QString& hexa, int modo, QByteArray& saida) {
 
 QString ConvBinarioZonado(unsigned char valor) { return QString::number(valor).rightJustified(2, '0'); }
 
-QString SomaData(const QString& data, int dias) { return EscreveData(LeData(data).addDays(dias)); }
+QString SomaData(const QString& data, int dias) { return DeslocaData(data, dias); }
 
-QString SubtraiData(const QString& data, int dias) { return EscreveData(LeData(data).addDays(-qint64(dias))); }
+QString SubtraiData(const QString& data, int dias) { return DeslocaData(data, -qint64(dias)); }
 
 QStringList GeraParcelas(const QString& primeiraData, const QString& valor, int numParcelas, int intervaloDias,
                          bool mesFechado) {
