@@ -6,7 +6,10 @@
 #include "transacao.h"
 
 #include <QByteArray>
+#include <QHash>
+#include <QList>
 #include <QString>
+#include <functional>
 
 class QFrame;
 class QLabel;
@@ -17,7 +20,6 @@ class QTimer;
 #define KORA_API __attribute__((visibility("default")))
 
 class KORA_API TFrmTrn_Mod : public TFrmMod {
-    Q_OBJECT
 public:
     static TFrmTrn_Mod* Cria();
     explicit TFrmTrn_Mod(QWidget* parent = nullptr);
@@ -52,37 +54,45 @@ public:
     void FormCreate() override;
     void FormShow() override;
     void FormActivate() override;
-    // Returns true when the key was swallowed; `tecla` may be rewritten.
+    // Sees every key before the focused control. True when the key was
+    // swallowed; `tecla` may come back translated.
     bool FormKeyPress(char& tecla);
     virtual void btConfirmaClick();
     void btRetornaClick();
     void btConfirmaEnter();
     void btRetornaEnter();
     void edValorEnter();
-    // The formatter and key filter shared by every amount edit of a form.
+    // Formatter and key filter of every amount edit of the form.
     void edValorChange(QLineEdit* sender);
+    // True when the key was swallowed; `tecla` may come back rewritten.
     bool edValorKeyPress(QLineEdit* sender, char& tecla);
     void TCliqueTimer();
 
     // Binds the amount handlers to another amount edit of a descendant.
     void LigaEditValor(QLineEdit* ed);
+    // Runs `acao` when `controle` gets the focus (the control's Enter event).
+    void LigaEntrada(QWidget* controle, std::function<void()> acao);
 
 protected:
     bool eventFilter(QObject* obj, QEvent* ev) override;
     // The authorization and what follows it; always ends the form with 1.
     void EtapaAutorizacao();
-    // Steps of the confirm path that are not virtual in the base form; kept
-    // behind virtual seams so the order can be observed.
+    // Steps of the confirm path that the base form does not make virtual,
+    // behind seams of their own so the order can be observed.
     virtual bool PassoProcessaCartao();
     virtual bool PassoObtemDadosEmv();
     virtual bool PassoFormataDadosCartaoPinpad();
-    // Closes with `resultado`, like setting a modal result.
+    // Ends the form with `resultado`; the last call wins, as with a modal result.
     void Encerra(int resultado);
-    bool Encerrado() const { return resultadoPendente_ != 0; }
+    bool Encerrado() const;
+    void HabilitaControles(bool habilita);
 
 private:
     int resultadoPendente_ = 0;
     bool repassandoTecla_ = false;
+    bool formatando_ = false;
+    QList<QLineEdit*> editsValor_;
+    QHash<QObject*, std::function<void()>> entradas_;
 };
 
 extern KORA_API TFrmTrn_Mod* FrmTrn_Mod;
@@ -98,7 +108,22 @@ KORA_API bool FormataDadosCartaoPinpad();
 KORA_API void SetaCapturaSenha();
 KORA_API void TrocaZeroBinarioArroba(char* buffer, int ignorado, int tamanho);
 KORA_API void VerificaTrataValorMenorDesconto();
-// The workstation's decimal separator as the host's Dollar writes it.
+// The workstation's decimal separator, as the host's Dollar writes it.
 KORA_API QChar SeparadorDecimal();
-// Reads a Dollar text as a number; false when it does not convert.
+// Reads an amount as shown on screen; false when it is not a number.
 KORA_API bool ConverteValor(const QString& texto, double& valor);
+
+// ---- Field access as the transaction forms use it ----------------------------
+namespace CamposTrn {
+// Raw bytes of element `indice`, at most `maximo`; empty when absent.
+KORA_API QByteArray LeBytes(int campo, int maximo = 1024, int indice = 0);
+// The field as text, up to its first zero byte (Latin-1).
+KORA_API QString Le(int campo);
+// The trimmed field as a whole number; -1 when empty or not a number.
+KORA_API int LeNumero(int campo);
+KORA_API bool Grava(int campo, const QString& texto);
+KORA_API bool GravaBytes(int campo, const QByteArray& bytes, int indice = 0);
+KORA_API void Limpa(int campo);
+// Trim as the host's texts need it: every byte up to blank at both ends.
+KORA_API QByteArray Apara(const QByteArray& b);
+} // namespace CamposTrn

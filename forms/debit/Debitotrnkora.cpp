@@ -1,0 +1,80 @@
+#include "Debitotrnkora.h"
+
+#include "Camposkora.h"
+#include "Koramain.h"
+#include "Servicoskora.h"
+#include "bromo.h"
+#include "transaction/Descritoreskora.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TFrmDeb_Trn* FrmDeb_Trn = nullptr;
+
+TFrmDeb_Trn* TFrmDeb_Trn::Cria() { return TFrmMod::CriaForm<TFrmDeb_Trn>(); }
+
+TFrmDeb_Trn::TFrmDeb_Trn(QWidget* parent) : TFrmTrn_Mod(parent) {
+    setObjectName(QStringLiteral("FrmDeb_Trn"));
+    pnCaptura->move(pnCaptura->x(), 99);
+    lbValor->setGeometry(57, 25, 73, lbValor->height());
+    lbValor->setAttribute(Qt::WA_TranslucentBackground);
+    edValor->setGeometry(154, 20, 102, edValor->height());
+    edValor->setFixedSize(102, edValor->height());
+    pnBotoes->move(pnBotoes->x(), 324);
+    btRetorna->setText(QStringLiteral("&9 - Retorna"));
+
+    lbValorSaque = new QLabel(QStringLiteral("Saque:"), pnCaptura);
+    lbValorSaque->setObjectName(QStringLiteral("lbValorSaque"));
+    lbValorSaque->setGeometry(342, 31, 39, 15);
+    lbValorSaque->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lbValorSaque->setStyleSheet(lbValor->styleSheet());
+
+    lbNomeIssuer = new QLabel(QStringLiteral("Nome Issuer"), pnCaptura);
+    lbNomeIssuer->setObjectName(QStringLiteral("lbNomeIssuer"));
+    lbNomeIssuer->setGeometry(292, 16, 139, 15);
+    lbNomeIssuer->setAlignment(Qt::AlignCenter);
+
+    edValorSaque = new QLineEdit(pnCaptura);
+    edValorSaque->setObjectName(QStringLiteral("edValorSaque"));
+    edValorSaque->setGeometry(438, 21, 101, 24);
+    edValorSaque->setMaxLength(12);
+    // Second in the capture panel, before the buttons.
+    QWidget::setTabOrder(edValor, edValorSaque);
+    QWidget::setTabOrder(edValorSaque, btConfirma);
+    QWidget::setTabOrder(btConfirma, btRetorna);
+    LigaEditValor(edValorSaque);
+    LigaEntrada(edValorSaque, [this] { edValorSaqueEnter(); });
+}
+
+void TFrmDeb_Trn::IniciaCamposForm() {
+    TFrmTrn_Mod::IniciaCamposForm();
+    edValorSaque->clear();
+    lbValorSaque->setText(Mensagem(2598));
+    edValorSaque->setEnabled(false);
+    pTransacao = &TrnDebito;
+    // A plain debit sends no pre-dated date; the pre-dated forms set one.
+    LimpaDataPreCDCDebito();
+    lbNomeIssuer->setText(QString::fromLatin1(Produto.texto(OffProduto::NOME_ISSUER, 40)).trimmed());
+}
+
+bool TFrmDeb_Trn::ValidaCamposForm() { return TFrmTrn_Mod::ValidaCamposForm(); }
+
+void TFrmDeb_Trn::edValorSaqueEnter() {
+    lbMensagem->setVisible(true);
+    lbMensagem->setText(Mensagem(5));
+}
+
+void TFrmDeb_Trn::btConfirmaClick() {
+    HabilitaControles(false);
+    const QString saque = RemoveFormato(edValorSaque->text()).trimmed();
+    if (!saque.isEmpty()) {
+        if (!CamposTrn::Grava(CAMPO_VALOR_SAQUE, saque) ||
+            !CamposTrn::Grava(CAMPO_VALOR_SAQUE_FORMATADO, Dollar(saque))) {
+            // The store refused the withdrawal: hand the form back to the operator.
+            HabilitaControles(true);
+            return;
+        }
+    }
+    TFrmTrn_Mod::btConfirmaClick();
+}

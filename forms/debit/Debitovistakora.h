@@ -1,0 +1,15 @@
+// The debit sale at sight, with an optional withdrawal.
+#pragma once
+#include "debit/Debitotrnkora.h"
+
+class KORA_API TFrmVis_Deb : public TFrmDeb_Trn {
+public:
+    static TFrmVis_Deb* Cria();
+    explicit TFrmVis_Deb(QWidget* parent = nullptr);
+
+    void IniciaCamposForm() override;
+    bool GravaCamposPontal() override;
+    void FormCreate() override;
+};
+
+extern KORA_API TFrmVis_Deb* FrmVis_Deb;
