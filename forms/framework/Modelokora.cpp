@@ -1,5 +1,7 @@
 #include "Modelokora.h"
 
+#include "Galeriakora.h"
+
 #include "Camposkora.h"
 #include "Constanteskora.h"
 #include "Koramain.h"
@@ -11,6 +13,8 @@
 #include "pontal.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QPointer>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -226,6 +230,13 @@ QWidget* TFrmMod::FocaPrimeiroControle() {
 
 void TFrmMod::FechaForm(int resultado) { done(resultado); }
 
+int TFrmMod::exec() {
+    QPointer<QWidget> anterior = QApplication::activeWindow();
+    const int r = QDialog::exec();
+    if (anterior && anterior != this && anterior->isVisible()) anterior->activateWindow();
+    return r;
+}
+
 // ---- PIN -------------------------------------------------------------------------
 
 bool TFrmMod::VerificaCapturaSenha() {
@@ -417,3 +428,11 @@ bool TFrmMod::ConfirmaFormataCancelamento(bool bGravaArquivo) {
     }
     return true;
 }
+
+// ---- Gallery ------------------------------------------------------------------------
+
+namespace {
+QDialog* FormPadraoGaleria() { return TFrmMod::Cria(); }
+} // namespace
+
+KORA_REGISTRA_GALERIA(FrmMod, FormPadraoGaleria)

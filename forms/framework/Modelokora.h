@@ -97,6 +97,10 @@ public:
     void ExecutaFormCreate();
     void ExecutaFormDestroy();
 
+    // Modal run; on return the window that was active before becomes active
+    // again (and so sees its activation step), as a desktop owner would.
+    int exec() override;
+
 protected:
     void showEvent(QShowEvent* e) override;
     bool event(QEvent* e) override;

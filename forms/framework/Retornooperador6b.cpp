@@ -1,5 +1,7 @@
 #include "Retornooperador6b.h"
 
+#include "Galeriakora.h"
+
 #include "Camposkora.h"
 #include "Koramain.h"
 #include "bromo.h"
@@ -99,3 +101,18 @@ bool TFrmRetorno_Opr::eventFilter(QObject* objeto, QEvent* e) {
 void TFrmRetorno_Opr::btRetornaEnter() { lbMensagem->setText(Mensagem(48)); }
 
 void TFrmRetorno_Opr::btRetornaClick() { FechaForm(mrCancel); }
+
+// ---- Gallery ------------------------------------------------------------------------
+
+namespace {
+QDialog* RetornoGaleria() {
+    GravaCampoString(CAMPO_TEXTO_OPERADOR, 0, QStringLiteral("CONSULTE O EMISSOR DO CARTAO"));
+    GravaCampoString(CAMPO_QTD_LINHAS_RETORNO, 0, QStringLiteral("3"));
+    GravaCampoString(CAMPO_LINHAS_RETORNO, 0, QStringLiteral("TRANSACAO NAO AUTORIZADA"));
+    GravaCampoString(CAMPO_LINHAS_RETORNO, 1, QStringLiteral("LIMITE DIARIO EXCEDIDO@TENTE NOVAMENTE AMANHA"));
+    GravaCampoString(CAMPO_LINHAS_RETORNO, 2, QStringLiteral("CENTRAL DE ATENDIMENTO 0800 000 0000"));
+    return TFrmRetorno_Opr::Cria();
+}
+} // namespace
+
+KORA_REGISTRA_GALERIA(FrmRetorno_Opr, RetornoGaleria)
