@@ -13,9 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#define KORA_FRACO __attribute__((weak))
-KORA_FRACO int PontalLeCampoMaxLen(int, int, char*, int&, int);
-#undef KORA_FRACO
 
 TFrmRetorno_Opr* FrmRetorno_Opr = nullptr;
 
@@ -26,10 +23,9 @@ constexpr int TAM_LINHA = 256;
 // Text of one element of a field, up to its first zero byte (the host may
 // or may not count a terminating zero in the length).
 QString LeElemento(int campo, int indice, int capacidade) {
-    if (!::PontalLeCampoMaxLen) return {};
     QByteArray buffer(capacidade, '\0');
     int tamanho = 0;
-    if (::PontalLeCampoMaxLen(campo, indice, buffer.data(), tamanho, capacidade) != 0) return {};
+    if (LeCampoMaxLen(campo, indice, buffer.data(), tamanho, capacidade) != 0) return {};
     buffer.truncate(std::clamp(tamanho, 0, capacidade));
     const qsizetype zero = buffer.indexOf('\0');
     if (zero >= 0) buffer.truncate(zero);

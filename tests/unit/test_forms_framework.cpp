@@ -352,6 +352,30 @@ TEST_F(Framework, CancellationConfirmationShowsMaskedCardAndDate) {
     EXPECT_EQ(f->result(), mrOk);
 }
 
+class FormAtivacoes : public TFrmMod {
+public:
+    int ativacoes = 0;
+    void FormActivate() override { ++ativacoes; }
+};
+
+TEST_F(Framework, MessageBoxDoesNotCountAsANewActivation) {
+    std::unique_ptr<FormAtivacoes> f(TFrmMod::CriaForm<FormAtivacoes>());
+    f->show();
+    QApplication::processEvents();
+    ASSERT_EQ(f->ativacoes, 1);
+    RespondeCaixa(QMessageBox::Ok);
+    f->CaixaMensagem("aviso", Plataforma::MB_OK, Plataforma::Icone::Informacao);
+    QApplication::processEvents();
+    EXPECT_TRUE(f->isActiveWindow());
+    EXPECT_EQ(f->ativacoes, 1);
+
+    std::unique_ptr<TFrmMod> outro(TFrmMod::Cria());
+    QTimer::singleShot(0, outro.get(), [&] { outro->FechaForm(mrCancel); });
+    outro->exec();
+    QApplication::processEvents();
+    EXPECT_EQ(f->ativacoes, 2);
+}
+
 // ---- Menus ----------------------------------------------------------------------------
 
 class MenuTeste : public TFrmMnu_Mod {
