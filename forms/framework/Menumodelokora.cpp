@@ -54,7 +54,6 @@ TFrmMnu_Mod::TFrmMnu_Mod(QWidget* pai) : TFrmMod(pai) {
         b->setObjectName(QStringLiteral("spOpcao%1").arg(i + 1));
         b->setGeometry(1, 1 + ALTURA_OPCAO * i, LARGURA_OPCAO, ALTURA_OPCAO);
         b->setFocusPolicy(Qt::StrongFocus);
-        b->setAutoDefault(false);
         b->hide();
         *opcoes[i] = b;
     }
@@ -62,7 +61,6 @@ TFrmMnu_Mod::TFrmMnu_Mod(QWidget* pai) : TFrmMod(pai) {
     spEncerra->setObjectName(QStringLiteral("spEncerra"));
     spEncerra->setGeometry(1, 225, LARGURA_OPCAO, ALTURA_OPCAO);
     spEncerra->setFocusPolicy(Qt::StrongFocus);
-    spEncerra->setAutoDefault(false);
     QObject::connect(spEncerra, &QPushButton::clicked, this, [this] { spEncerraClick(); });
 
     TClick = new QTimer(this);
