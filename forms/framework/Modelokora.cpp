@@ -309,7 +309,7 @@ bool TFrmMod::VerificaProcessaCartao() {
 void TFrmMod::EnviaTransacaoAdviceOffLine() {
     if (Produto.em(OffProduto::PERMITE_ADVICE) != '1') return;
     if (VerificaObtemDadosEmv() && GravaCamposPontal()) {
-        CHAMA_HOST(-1, AutorizaTransacao, pTransacao, lbMensagem, 0);
+        if (pTransacao) CHAMA_HOST(-1, AutorizaTransacao, pTransacao, lbMensagem, 0);
         GravaCampoString(CAMPO_CODIGO_RESPOSTA, 0, QStringLiteral("FF"));
     }
 }

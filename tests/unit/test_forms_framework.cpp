@@ -222,6 +222,8 @@ TEST_F(Framework, OfflineAdviceIsSentWhenTheProductAllowsIt) {
     EXPECT_FALSE(Existe(CAMPO_CODIGO_RESPOSTA));
 
     Produto.dados[OffProduto::PERMITE_ADVICE] = '1';
+    const TTransacao descritor{};
+    f->pTransacao = &descritor;
     EXPECT_FALSE(f->VerificaProcessaCartao());
     EXPECT_EQ(host().autorizacoes, 1);
     EXPECT_EQ(Le(CAMPO_CODIGO_RESPOSTA), "FF");
