@@ -152,7 +152,7 @@ void TFrmMod::FormCreate() {
     TITULO_APLICACAO[n] = '\0';
 
     // No task-bar button of its own.
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setWindowFlag(Qt::Tool, true);
     if (::AplicaTemaTalvar) ::AplicaTemaTalvar(this);
 
     Audita(QStringLiteral("Criou: ") + NomeForm(this));
