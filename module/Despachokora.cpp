@@ -1,6 +1,7 @@
 #include "Despachokora.h"
 
 #include "Koramain.h"
+#include "debit/Debitovistakora.h"
 
 #include <array>
 
@@ -24,7 +25,7 @@ constexpr std::array<EntradaForm, size_t(FormEntrada::Quantidade)> kForms{{
     {FormEntrada::Auto, "FrmAuto", nullptr},
     {FormEntrada::Coleta_Taxas, "FrmColeta_Taxas", nullptr},
     {FormEntrada::Con_ParAdm, "FrmCon_ParAdm", nullptr},
-    {FormEntrada::Vis_Deb, "FrmVis_Deb", nullptr},
+    {FormEntrada::Vis_Deb, "FrmVis_Deb", [] { ExecutaForm<TFrmVis_Deb>(FrmVis_Deb, "FrmVis_Deb"); }},
     {FormEntrada::Deb_Mnu, "FrmDeb_Mnu", nullptr},
     {FormEntrada::Reimpressao_Trn, "FrmReimpressao_Trn", nullptr},
     {FormEntrada::Crd_Cnc, "FrmCrd_Cnc", nullptr},

@@ -1,10 +1,10 @@
 #include "Koramain.h"
 
 #include "Camposkora.h"
+#include "bromo.h"
 #include "Despachokora.h"
 #include "transaction/Descritoreskora.h"
 #include "Menuoutrosconsulta.h"
-#include "Ligacaohost.h"
 #include "ciraz.h"
 #include "lentar.h"
 #include "platform.h"
@@ -83,7 +83,7 @@ int CampoInteiro(int campo, int padrao) {
 int RealizaPerguntas() {
     const QString titulo = QString::fromLatin1(TITULO_APLICACAO);
     QString buffer = titulo;
-    const int r = KORA_HOST(0, RealizaPerguntasCamposLPergEx, titulo, 0, buffer);
+    const int r = RealizaPerguntasCamposLPergEx(titulo, 0, buffer);
     const QByteArray novo = buffer.toLatin1();
     std::memset(TITULO_APLICACAO, 0, sizeof TITULO_APLICACAO);
     std::memcpy(TITULO_APLICACAO, novo.constData(), std::min<size_t>(size_t(novo.size()), sizeof TITULO_APLICACAO - 1));
@@ -121,7 +121,7 @@ std::optional<int> TipoVenda10107() {
 void VendaDebito() {
     const int tipo = Produto.tipo();
     if (tipo == 32) {
-        if (KORA_HOST(false, CartaoProcessaChip) && VerificaVersaoAplicacaoTulen()) {
+        if (CartaoProcessaChip() && VerificaVersaoAplicacaoTulen()) {
             PontalLimpaCampo(CAMPO_CODIGO_PRODUTO);
             if (!CapturaDadosCartaoAuto()) {
                 PontalGravaArquivo();
@@ -149,7 +149,7 @@ void Venda(uint32_t handle, int32_t modo) {
     GuardaHandle guarda(handle);
     Plataforma::GaranteAplicacao();
     if (modo == 82) {
-        if (KORA_HOST(false, VerificaServico5, QStringLiteral("FLUXOPERG:"), 0) && RealizaPerguntas() != 0) {
+        if (VerificaServico5(QStringLiteral("FLUXOPERG:"), 0) && RealizaPerguntas() != 0) {
             PontalGravaArquivo();
             return;
         }
@@ -220,8 +220,8 @@ void PreAutorizacao(uint32_t handle) {
         RecusaRequisicao(327);
         return;
     }
-    if (!KORA_HOST(true, TransacoesHabilitadasIntPos, INTPOS_TRANSACAO_HABILITADA_CAPTURA_PRE) ||
-        KORA_HOST(true, TransacoesHabilitadasIntPos, INTPOS_TRANSACAO_HABILITADA_PRE_AUTORIZACAO)) {
+    if (!TransacoesHabilitadasIntPos(INTPOS_TRANSACAO_HABILITADA_CAPTURA_PRE) ||
+        TransacoesHabilitadasIntPos(INTPOS_TRANSACAO_HABILITADA_PRE_AUTORIZACAO)) {
         ExecutaFormEntrada(FormEntrada::Pre_Pre);
         return;
     }
@@ -261,7 +261,7 @@ void ConsultaMenuOutros(uint32_t handle, QLabel* mensagem) {
     int32_t tam = sizeof kept;
     const bool existia = PontalLeCampo(CAMPO_CODIGO_REQUISICAO, 0, &tam, kept) == 0;
     GravaCampoString(CAMPO_CODIGO_REQUISICAO, 0, QStringLiteral("49"));
-    KORA_HOST(-1, AutorizaTransacao, &TrnConsultaMenuOutros, mensagem, 0);
+    AutorizaTransacao(&TrnConsultaMenuOutros, mensagem, 0);
     if (existia)
         PontalGravaCampo(CAMPO_CODIGO_REQUISICAO, 0, kept, tam);
     else
@@ -342,7 +342,7 @@ bool DecodificaDF70(const QByteArray& resposta, QByteArray& valor) {
 bool VerificaVersaoAplicacaoTulen() {
     Audita(QStringLiteral("Entrou: VerificaVersaoAplicacaoTulen"));
     QByteArray dados(250, '\0');
-    if (KORA_HOST(-1, MontaDadosPinpad, 125, dados) != 0) return false;
+    if (MontaDadosPinpad(125, dados) != 0) return false;
     const QString fabricante = Apara(QString::fromLatin1(dados.left(20))).toUpper();
     const QString versao = Apara(QString::fromLatin1(dados.mid(33, 6)));
 
@@ -350,7 +350,7 @@ bool VerificaVersaoAplicacaoTulen() {
                            versao >= QLatin1String("108A01");
     if (estendida) {
         QByteArray saida(1025, '\0');
-        if (KORA_HOST(-1, ObtemDadosPinpadAutoCapturaEstendidaTagDF70, QStringLiteral("02DF70"), saida) != 0) return false;
+        if (ObtemDadosPinpadAutoCapturaEstendidaTagDF70(QStringLiteral("02DF70"), saida) != 0) return false;
         QByteArray valor;
         if (!DecodificaDF70(saida.left(1025), valor)) return false;
         if (!valor.isEmpty()) {
@@ -366,8 +366,8 @@ bool VerificaVersaoAplicacaoTulen() {
 
 bool CapturaDadosCartaoAuto() {
     QString autorizador, segundo;
-    if (!KORA_HOST(false, FazConsultaBins, 0, 0, 0, 0, 0, autorizador, segundo, 0, nullptr)) {
-        if (Campo(CAMPO_TIPO_OPERACAO_CARTAO) != QLatin1String("2")) KORA_HOST(0, RemoveCartao, Mensagem(1092));
+    if (!FazConsultaBins(0, 0, 0, 0, 0, autorizador, segundo, 0, nullptr)) {
+        if (Campo(CAMPO_TIPO_OPERACAO_CARTAO) != QLatin1String("2")) RemoveCartao(Mensagem(1092));
         PontalGravaArquivo();
         return false;
     }

@@ -1,9 +1,9 @@
 #include "Menuoutrosconsulta.h"
 
 #include "Camposkora.h"
+#include "bromo.h"
 #include "transaction/Descritoreskora.h"
 #include "Servicoskora.h"
-#include "Ligacaohost.h"
 #include "platform.h"
 #include "pontal.h"
 
@@ -15,7 +15,7 @@ QByteArray TipoVenda;
 int ResultadoConsultaMenuOutros() {
     char buf[3] = {};
     int lidos = 0;
-    if (KORA_HOST(-1, PontalLeCampoMaxLen, CAMPO_CODIGO_RESPOSTA, 0, buf, lidos, 2) != 0) return -1;
+    if (PontalLeCampoMaxLen(CAMPO_CODIGO_RESPOSTA, 0, buf, lidos, 2) != 0) return -1;
     bool ok = false;
     const int v = QString::fromLatin1(buf, std::clamp(lidos, 0, 2)).trimmed().toInt(&ok);
     return ok ? v : -1;

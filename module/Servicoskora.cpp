@@ -1,9 +1,9 @@
 #include "Servicoskora.h"
 
 #include "Camposkora.h"
+#include "bromo.h"
 #include "LeitorBytes.h"
 #include "Menuoutrosconsulta.h"
-#include "Ligacaohost.h"
 #include "pontal.h"
 
 #include <algorithm>
@@ -187,8 +187,7 @@ int TrataServicoO(bool bConsulta) {
     // A short read must not leave a previous list's entries behind it.
     ServicoO.limpa();
     int lidos = 0;
-    const int r = KORA_HOST(-1, PontalLeCampoMaxLen, CAMPO_SERVICO_O, 0, reinterpret_cast<char*>(ServicoO.dados), lidos,
-                                      TAM_SERVICO_O - 1);
+    const int r = PontalLeCampoMaxLen(CAMPO_SERVICO_O, 0, reinterpret_cast<char*>(ServicoO.dados), lidos, TAM_SERVICO_O - 1);
     if (r != 0) ServicoO.defineVazio();
     GravaComparaTimeStampMenuOutros(ServicoO.timeStamp().constData());
     return r;

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPixmap>
-#include <QThread>
+#include <QTimer>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,11 +23,10 @@ std::vector<EntradaGaleria>& Registro() {
     return r;
 }
 
-void ProcessaPor(int ms) {
-    for (int i = 0; i < ms; i += 5) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(5);
-    }
+// A picture shows the form as it opens: the timers that would click a button
+// by themselves (auto-confirm, a menu's only option) must not run here.
+void ParaTemporizadores(QObject* form) {
+    for (QTimer* t : form->findChildren<QTimer*>()) t->stop();
 }
 } // namespace
 
@@ -63,7 +62,9 @@ extern "C" KORA_GALERIA_API int Kora41Galeria(const char* dir) {
             }
             if (!form) continue;
             form->show();
-            ProcessaPor(40);
+            ParaTemporizadores(form);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            ParaTemporizadores(form);
             const QPixmap foto = form->grab();
             if (!foto.isNull() && foto.save(QDir(pasta).filePath(QString::fromStdString(e.nome) + ".png"), "PNG"))
                 ++salvos;

@@ -1,5 +1,7 @@
 #include "Menumodelokora.h"
 
+#include "Galeriakora.h"
+
 #include "Koramain.h"
 #include "bromo.h"
 #include "platform.h"
@@ -52,7 +54,6 @@ TFrmMnu_Mod::TFrmMnu_Mod(QWidget* pai) : TFrmMod(pai) {
         b->setObjectName(QStringLiteral("spOpcao%1").arg(i + 1));
         b->setGeometry(1, 1 + ALTURA_OPCAO * i, LARGURA_OPCAO, ALTURA_OPCAO);
         b->setFocusPolicy(Qt::StrongFocus);
-        b->setAutoDefault(false);
         b->hide();
         *opcoes[i] = b;
     }
@@ -60,7 +61,6 @@ TFrmMnu_Mod::TFrmMnu_Mod(QWidget* pai) : TFrmMod(pai) {
     spEncerra->setObjectName(QStringLiteral("spEncerra"));
     spEncerra->setGeometry(1, 225, LARGURA_OPCAO, ALTURA_OPCAO);
     spEncerra->setFocusPolicy(Qt::StrongFocus);
-    spEncerra->setAutoDefault(false);
     QObject::connect(spEncerra, &QPushButton::clicked, this, [this] { spEncerraClick(); });
 
     TClick = new QTimer(this);
@@ -114,6 +114,8 @@ void TFrmMnu_Mod::VerificaSomente1Opcao() {
 
 void TFrmMnu_Mod::TClickTimer() {
     TClick->stop();
+    // A menu already closed chooses nothing.
+    if (!isVisible()) return;
     QWidget* primeiro = FocaPrimeiroControle();
     if (Tag == 0) {
         FechaForm(mrOk);
@@ -150,4 +152,32 @@ void TFrmMnu_Mod::EmptyKeyQueue() {
     QCoreApplication::instance()->removeEventFilter(&filtro);
 }
 
+void TFrmMnu_Mod::hideEvent(QHideEvent* e) {
+    TClick->stop();
+    TFrmMod::hideEvent(e);
+}
+
 void TFrmMnu_Mod::spEncerraClick() { FechaForm(mrCancel); }
+
+// ---- Gallery ------------------------------------------------------------------------
+
+namespace {
+// A menu as the sale menus look, for the gallery only.
+class TFrmMnu_Galeria : public TFrmMnu_Mod {
+public:
+    TFrmMnu_Galeria() { setObjectName(QStringLiteral("FrmMnu_Mod")); }
+    void IniciaFormularioMenu() override {
+        lbTitulo->setText(QStringLiteral("MENU DE DÉBITO"));
+        const char* rotulos[] = {"&1 - À Vista", "&2 - Pré-datado", "&3 - Parcelado", "&4 - Consulta CDC"};
+        for (int i = 0; i < 4; ++i) {
+            Opcao(i + 1)->setText(QString::fromUtf8(rotulos[i]));
+            Opcao(i + 1)->setVisible(true);
+        }
+    }
+    void VerificaOpcoesHabilitadas() override {
+        for (int i = 1; i <= 4; ++i) Opcao(i)->setEnabled(i != 4);
+    }
+};
+} // namespace
+
+KORA_REGISTRA_GALERIA(FrmMnu_Mod, [] { return static_cast<QDialog*>(TFrmMod::CriaForm<TFrmMnu_Galeria>()); })

@@ -62,6 +62,9 @@ public:
 
     // Drops every keystroke still queued for the application.
     static void EmptyKeyQueue();
+
+protected:
+    void hideEvent(QHideEvent* e) override;
 };
 
 extern KORA_FORM_API TFrmMnu_Mod* FrmMnu_Mod;

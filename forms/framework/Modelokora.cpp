@@ -1,5 +1,7 @@
 #include "Modelokora.h"
 
+#include "Galeriakora.h"
+
 #include "Camposkora.h"
 #include "Constanteskora.h"
 #include "Koramain.h"
@@ -11,9 +13,12 @@
 #include "pontal.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QPointer>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QLabel>
 #include <QScreen>
 #include <QShowEvent>
@@ -38,6 +43,17 @@ KORA_FRACO QString Dollar(const QString&);
 #define CHAMA_HOST(padrao, f, ...) (::f ? ::f(__VA_ARGS__) : (padrao))
 
 TFrmMod* FrmMod = nullptr;
+
+int LeCampoMaxLen(int campo, int indice, char* buffer, int& tamanho, int capacidade) {
+    if (::PontalLeCampoMaxLen) return ::PontalLeCampoMaxLen(campo, indice, buffer, tamanho, capacidade);
+    tamanho = 0;
+    if (!buffer || capacidade < 0) return -1;
+    int32_t n = capacidade;
+    if (PontalLeCampo(uint16_t(campo), uint16_t(indice), &n, reinterpret_cast<unsigned char*>(buffer)) != 0)
+        return -100;
+    tamanho = std::clamp(int(n), 0, capacidade);
+    return 0;
+}
 
 namespace {
 // Tagged chip data never exceed this.
@@ -136,7 +152,7 @@ void TFrmMod::FormCreate() {
     TITULO_APLICACAO[n] = '\0';
 
     // No task-bar button of its own.
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setWindowFlag(Qt::Tool, true);
     if (::AplicaTemaTalvar) ::AplicaTemaTalvar(this);
 
     Audita(QStringLiteral("Criou: ") + NomeForm(this));
@@ -166,7 +182,15 @@ void TFrmMod::showEvent(QShowEvent* e) {
 
 bool TFrmMod::event(QEvent* e) {
     const bool r = QDialog::event(e);
-    if (e->type() == QEvent::WindowActivate) FormActivate();
+    if (e->type() == QEvent::WindowDeactivate) {
+        // The window being activated is already known here.
+        perdeuParaCaixa_ = qobject_cast<QMessageBox*>(QApplication::activeWindow()) != nullptr;
+    } else if (e->type() == QEvent::WindowActivate) {
+        if (perdeuParaCaixa_)
+            perdeuParaCaixa_ = false;
+        else
+            FormActivate();
+    }
     return r;
 }
 
@@ -226,6 +250,19 @@ QWidget* TFrmMod::FocaPrimeiroControle() {
 
 void TFrmMod::FechaForm(int resultado) { done(resultado); }
 
+int TFrmMod::CaixaMensagem(const QString& texto, int botoes, Plataforma::Icone icone) {
+    const int r = Plataforma::MessageBox(texto, QString::fromLatin1(TITULO_APLICACAO), botoes, icone, this);
+    if (isVisible() && !isActiveWindow()) activateWindow();
+    return r;
+}
+
+int TFrmMod::exec() {
+    QPointer<QWidget> anterior = QApplication::activeWindow();
+    const int r = QDialog::exec();
+    if (anterior && anterior != this && anterior->isVisible()) anterior->activateWindow();
+    return r;
+}
+
 // ---- PIN -------------------------------------------------------------------------
 
 bool TFrmMod::VerificaCapturaSenha() {
@@ -243,7 +280,7 @@ bool TFrmMod::VerificaCapturaSenha() {
 bool TFrmMod::VerificaProcessaCartao() {
     char lido[2] = {};
     int tamanho = 0;
-    const int r = CHAMA_HOST(-1, PontalLeCampoMaxLen, int(CAMPO_LIDO_CHIP), 0, lido, tamanho, 1);
+    const int r = LeCampoMaxLen(int(CAMPO_LIDO_CHIP), 0, lido, tamanho, 1);
     if (r != 0 && r != -100) return false;
     if (!(tamanho == 1 && lido[0] == '1')) return true;
 
@@ -272,7 +309,7 @@ bool TFrmMod::VerificaProcessaCartao() {
 void TFrmMod::EnviaTransacaoAdviceOffLine() {
     if (Produto.em(OffProduto::PERMITE_ADVICE) != '1') return;
     if (VerificaObtemDadosEmv() && GravaCamposPontal()) {
-        CHAMA_HOST(-1, AutorizaTransacao, pTransacao, lbMensagem, 0);
+        if (pTransacao) CHAMA_HOST(-1, AutorizaTransacao, pTransacao, lbMensagem, 0);
         GravaCampoString(CAMPO_CODIGO_RESPOSTA, 0, QStringLiteral("FF"));
     }
 }
@@ -291,11 +328,11 @@ bool TFrmMod::VerificaObtemDadosEmv() {
         // Approved offline without going online: the request carries the
         // card's decision and the transaction result instead of fresh chip data.
         int tamanho = 0;
-        CHAMA_HOST(-1, PontalLeCampoMaxLen, int(CAMPO_DADOS_CHIP), 0, buffer, tamanho, TAM_COPIA_CHIP);
+        LeCampoMaxLen(int(CAMPO_DADOS_CHIP), 0, buffer, tamanho, TAM_COPIA_CHIP);
         ProcuraCampo("002:", reinterpret_cast<const unsigned char*>(buffer), tamanho, TAM_COPIA_CHIP);
 
         int tamResultado = 0;
-        if (CHAMA_HOST(-1, PontalLeCampoMaxLen, int(CAMPO_RESULTADO_TRANSACAO), 0, buffer, tamResultado,
+        if (LeCampoMaxLen(int(CAMPO_RESULTADO_TRANSACAO), 0, buffer, tamResultado,
                        TAM_COPIA_CHIP) != 0)
             return false;
         tamResultado = std::clamp(tamResultado, 0, TAM_COPIA_CHIP);
@@ -407,8 +444,7 @@ bool TFrmMod::ConfirmaFormataCancelamento(bool bGravaArquivo) {
         bt->setFocus();
         bt->setEnabled(false);
     }
-    const int resposta = Plataforma::MessageBox(texto, QString::fromLatin1(TITULO_APLICACAO), Plataforma::MB_YESNO,
-                                                Plataforma::Icone::Informacao, this);
+    const int resposta = CaixaMensagem(texto, Plataforma::MB_YESNO, Plataforma::Icone::Informacao);
     Plataforma::ProcessMessages();
     if (resposta != Plataforma::IDYES) {
         FechaForm(mrOk);
@@ -417,3 +453,11 @@ bool TFrmMod::ConfirmaFormataCancelamento(bool bGravaArquivo) {
     }
     return true;
 }
+
+// ---- Gallery ------------------------------------------------------------------------
+
+namespace {
+QDialog* FormPadraoGaleria() { return TFrmMod::Cria(); }
+} // namespace
+
+KORA_REGISTRA_GALERIA(FrmMod, FormPadraoGaleria)

@@ -4,6 +4,7 @@
 // steps every transaction inherits (chip processing, chip data, PIN, credit
 // transaction type, confirmation of the sale to cancel).
 #pragma once
+#include "platform.h"
 #include "transacao.h"
 
 #include <QDialog>
@@ -93,9 +94,16 @@ public:
     QWidget* FocaPrimeiroControle();
     // Ends the modal loop with `resultado` (mrOk, mrCancel).
     void FechaForm(int resultado);
+    // A top-most message box over this form with caption TITULO_APLICACAO;
+    // the form is active again afterwards. Returns the button (Plataforma::IDYES...).
+    int CaixaMensagem(const QString& texto, int botoes, Plataforma::Icone icone);
 
     void ExecutaFormCreate();
     void ExecutaFormDestroy();
+
+    // Modal run; on return the window that was active before becomes active
+    // again (and so sees its activation step), as a desktop owner would.
+    int exec() override;
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -108,6 +116,13 @@ protected:
 private:
     bool criado_ = false;
     bool destruido_ = false;
+    // Focus went to a message box: getting it back is no new activation.
+    bool perdeuParaCaixa_ = false;
 };
 
 extern KORA_FORM_API TFrmMod* FrmMod;
+
+// PontalLeCampoMaxLen of the host (at most `capacidade` bytes; 0 = read,
+// -100 = absent), answered from the terminal library directly when the
+// common-services package lacks it.
+KORA_FORM_API int LeCampoMaxLen(int campo, int indice, char* buffer, int& tamanho, int capacidade);

@@ -1,5 +1,7 @@
 #include "Retornooperador6b.h"
 
+#include "Galeriakora.h"
+
 #include "Camposkora.h"
 #include "Koramain.h"
 #include "bromo.h"
@@ -11,9 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#define KORA_FRACO __attribute__((weak))
-KORA_FRACO int PontalLeCampoMaxLen(int, int, char*, int&, int);
-#undef KORA_FRACO
 
 TFrmRetorno_Opr* FrmRetorno_Opr = nullptr;
 
@@ -24,10 +23,9 @@ constexpr int TAM_LINHA = 256;
 // Text of one element of a field, up to its first zero byte (the host may
 // or may not count a terminating zero in the length).
 QString LeElemento(int campo, int indice, int capacidade) {
-    if (!::PontalLeCampoMaxLen) return {};
     QByteArray buffer(capacidade, '\0');
     int tamanho = 0;
-    if (::PontalLeCampoMaxLen(campo, indice, buffer.data(), tamanho, capacidade) != 0) return {};
+    if (LeCampoMaxLen(campo, indice, buffer.data(), tamanho, capacidade) != 0) return {};
     buffer.truncate(std::clamp(tamanho, 0, capacidade));
     const qsizetype zero = buffer.indexOf('\0');
     if (zero >= 0) buffer.truncate(zero);
@@ -99,3 +97,18 @@ bool TFrmRetorno_Opr::eventFilter(QObject* objeto, QEvent* e) {
 void TFrmRetorno_Opr::btRetornaEnter() { lbMensagem->setText(Mensagem(48)); }
 
 void TFrmRetorno_Opr::btRetornaClick() { FechaForm(mrCancel); }
+
+// ---- Gallery ------------------------------------------------------------------------
+
+namespace {
+QDialog* RetornoGaleria() {
+    GravaCampoString(CAMPO_TEXTO_OPERADOR, 0, QStringLiteral("CONSULTE O EMISSOR DO CARTAO"));
+    GravaCampoString(CAMPO_QTD_LINHAS_RETORNO, 0, QStringLiteral("3"));
+    GravaCampoString(CAMPO_LINHAS_RETORNO, 0, QStringLiteral("TRANSACAO NAO AUTORIZADA"));
+    GravaCampoString(CAMPO_LINHAS_RETORNO, 1, QStringLiteral("LIMITE DIARIO EXCEDIDO@TENTE NOVAMENTE AMANHA"));
+    GravaCampoString(CAMPO_LINHAS_RETORNO, 2, QStringLiteral("CENTRAL DE ATENDIMENTO 0800 000 0000"));
+    return TFrmRetorno_Opr::Cria();
+}
+} // namespace
+
+KORA_REGISTRA_GALERIA(FrmRetorno_Opr, RetornoGaleria)

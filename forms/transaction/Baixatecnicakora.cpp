@@ -2,7 +2,8 @@
 
 #include "Camposkora.h"
 #include "Koramain.h"
-#include "Ligacaohost.h"
+#include "bromo.h"
+#include "ciraz.h"
 #include "platform.h"
 #include "pontal.h"
 #include "transaction/Descritoreskora.h"
@@ -71,7 +72,7 @@ QString Campo(int campo) {
 // A pinpad data block, always TAM_BLOCO_PINPAD bytes whatever the library handed back.
 bool BlocoPinpad(int modo, QByteArray& bloco) {
     bloco = QByteArray(TAM_BLOCO_PINPAD, '\0');
-    const bool ok = KORA_HOST(-1, MontaDadosPinpad, modo, bloco) == 0;
+    const bool ok = MontaDadosPinpad(modo, bloco) == 0;
     bloco = bloco.leftJustified(TAM_BLOCO_PINPAD, '\0', true);
     return ok;
 }
@@ -95,7 +96,7 @@ bool EnviaBaixaTecnica(QLabel* mensagem) {
     const QString textoLabel = mensagem ? mensagem->text() : QString();
     const CampoSalvo registro = Salva(CAMPO_REGISTRO_CARTAO, 0, TAM_REGISTRO_CARTAO);
 
-    KORA_HOST(-1, AutorizaTransacao, &TrnBaixaTecnica, mensagem, 0);
+    AutorizaTransacao(&TrnBaixaTecnica, mensagem, 0);
 
     if (registro.existe && !registro.dados.isEmpty()) Grava(CAMPO_REGISTRO_CARTAO, 0, registro.dados);
     if (mensagem) mensagem->setText(textoLabel);
@@ -109,7 +110,7 @@ bool EnviaBaixaTecnica(QLabel* mensagem) {
 }
 
 QDate Ontem(const QDate& hoje) {
-    const QString r = KORA_HOST(QString(), SubtraiData, hoje.toString(QStringLiteral("ddMMyyyy")), 1);
+    const QString r = SubtraiData(hoje.toString(QStringLiteral("ddMMyyyy")), 1);
     const QDate d = QDate::fromString(r.trimmed(), QStringLiteral("ddMMyyyy"));
     return d.isValid() ? d : hoje.addDays(-1);
 }
@@ -187,7 +188,7 @@ bool VerificaMontaDadosRealizaBaixaTecnica(bool bVerificaHorario, QLabel* mensag
             Grava(CAMPO_ITENS_BAIXA_TECNICA, 1, ItemSemDadosPinpad());
             Grava(CAMPO_ITENS_BAIXA_TECNICA, 2, QByteArrayLiteral("No DUKPT"));
         }
-        KORA_HOST(-1, MontaBufferDadosDUKPTBaixaTecnica);
+        MontaBufferDadosDUKPTBaixaTecnica();
         resultado = EnviaBaixaTecnica(mensagem);
         if (resultado) {
             GravaChave(kSam, sam);

@@ -5,8 +5,9 @@ namespace hostsim {
 QString AjudaOperacoes() {
     return QStringLiteral(
         "Scriptable host operations (\"script\": { \"Operation\": [answer, ...] }).\n"
-        "An answer is an integer or boolean result, or an object with \"result\" and\n"
-        "the out-values below; any object answer may also carry \"fields\",\n"
+        "An answer is an integer or boolean result (a boolean counts as 1 or 0), or an\n"
+        "object with \"result\" and"
+        " the out-values below; any object answer may also carry \"fields\",\n"
         "\"fieldsHex\", \"indexed\", \"indexedHex\" and \"clear\", written into the\n"
         "field store as the answer is consumed. Out-values holding bytes also\n"
         "accept a hexadecimal form under the name + \"Hex\".\n"
@@ -15,7 +16,7 @@ QString AjudaOperacoes() {
         "  LerCartao, LerSenha, ProcessaDadosEmv, FinalizaProcessoKora, ObtemConfirmacao,\n"
         "  ExibeMsgPinpad, RemoveCartao, FinalizaComunicacaoPinpad, AnalisaDadosCartao,\n"
         "  VerificaObtemNomePortadorCartao, GravaDadosTrocaDeParametrosPinpad,\n"
-        "  MontaBufferDadosDUKPTBaixaTecnica, PinPadSuportaFuncoesMultimidia,\n"
+        "  MontaBufferDadosDUKPTBaixaTecnica, PinPadSuportaFuncoesMultimidia (0 = shows images),\n"
         "  GeraQRCodeExibePinpad, ComunicacaoSeguraXQ7RAtivo (0 = no secure channel),\n"
         "  VerificaGravaDadosCriptografiaXQ7R\n"
         "  ObtemDadosKora                               out: data (up to 1025 bytes)\n"

@@ -180,7 +180,9 @@ int Executa(const Opcoes& opcoes, QJsonObject& resultado) {
         return 1;
     }
 
-    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/hostsim-XXXXXX"));
+    // Inside the isolated run's own folder, which goes away even after a crash.
+    const QString base = opcoes.parcial.isEmpty() ? QDir::tempPath() : QFileInfo(opcoes.parcial).absolutePath();
+    QTemporaryDir dir(base + QStringLiteral("/hostsim-XXXXXX"));
     if (!dir.isValid()) {
         resultado = Falhou("cannot create the host's directory");
         return 1;
@@ -212,7 +214,7 @@ int Executa(const Opcoes& opcoes, QJsonObject& resultado) {
             return 1;
         }
 
-    Operador operador(opcoes.shots, opcoes.batimento);
+    Operador operador(opcoes.shots, opcoes.batimento, opcoes.vigiaSegundos);
     QJsonArray passos;
     QString emCurso;
     auto parcial = [&] { GravaParcial(opcoes.parcial, MontaResultado(passos, operador, dir.path()), emCurso); };

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTemporaryDir>
@@ -30,6 +31,7 @@ QJsonObject LeJson(const QString& caminho) {
 
 [[noreturn]] void Filho(const Opcoes& opcoes, const QString& parcial, int batimento) {
     if (!opcoes.janela) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(QFileInfo(parcial).absolutePath()));
     static int argc = 1;
     static char nome[] = "hostsim";
     static char* argv[] = {nome, nullptr};

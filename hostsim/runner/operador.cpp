@@ -103,13 +103,15 @@ void Clica(QWidget* alvo, QPoint ponto) {
 
 } // namespace
 
-Operador::Operador(const QString& shots, int batimento) : shots_(shots), batimento_(batimento) {
+Operador::Operador(const QString& shots, int batimento, int vigiaSegundos)
+    : shots_(shots), batimento_(batimento), vigiaMs_(vigiaSegundos * 1000) {
     qApp->installEventFilter(this);
     connect(&relogio_, &QTimer::timeout, this, [this] { Tique(); });
     relogio_.start(kTiqueMs);
     desdeBatimento_.start();
     ocioso_.start();
     inicioAcao_.start();
+    progresso_.start();
 }
 
 Operador::~Operador() {
@@ -124,6 +126,7 @@ void Operador::Passo(const QString& nome, const QJsonArray& acoes) {
     motivo_.clear();
     inicioAcao_.start();
     ocioso_.start();
+    progresso_.start();
     emChamada_ = true;
 }
 
@@ -198,6 +201,7 @@ bool Operador::eventFilter(QObject* o, QEvent* e) {
             forms[a.indice] = f;
         }
         ocioso_.start();
+        progresso_.start();
         if (aoMudar) aoMudar();
         return false;
     }
@@ -214,6 +218,7 @@ bool Operador::eventFilter(QObject* o, QEvent* e) {
         forms.append(QJsonObject{{"name", d->objectName()}, {"modalResult", QJsonValue()}});
     }
     ocioso_.start();
+    progresso_.start();
     if (aoMudar) aoMudar();
     return false;
 }
@@ -376,7 +381,11 @@ bool Operador::Tenta(const QJsonObject& a) {
 }
 
 void Operador::Tique() {
-    if (batimento_ >= 0 && desdeBatimento_.elapsed() >= 250) {
+    // A call that goes on with no action left to play and no window coming or
+    // going is hung even if its event loop runs: the parent's watchdog is left
+    // to end it.
+    const bool parado = emChamada_ && atual_ >= acoes_.size() && progresso_.elapsed() > vigiaMs_;
+    if (batimento_ >= 0 && !parado && desdeBatimento_.elapsed() >= 250) {
         desdeBatimento_.start();
         const char b = 'b';
         [[maybe_unused]] const ssize_t n = ::write(batimento_, &b, 1);
@@ -393,6 +402,7 @@ void Operador::Tique() {
             ++atual_;
             inicioAcao_.start();
             ocioso_.start();
+            progresso_.start();
             return;
         }
         const int limite = a.contains("timeout") ? a["timeout"].toInt() : kEsperaPadraoMs;

@@ -20,8 +20,9 @@ namespace hostsim::runner {
 class Operador : public QObject {
 public:
     // `shots`: folder of the PNGs; `batimento`: a pipe that hears from the
-    // timer while the event loop runs (-1: none).
-    Operador(const QString& shots, int batimento);
+    // timer while the event loop runs and something still happens (-1: none);
+    // `vigiaSegundos`: how long a call may go on with nothing happening.
+    Operador(const QString& shots, int batimento, int vigiaSegundos = 60);
     ~Operador() override;
 
     // The actions of the call that is about to be made.
@@ -62,7 +63,8 @@ private:
     QJsonArray acoes_;
     int atual_ = 0;
     bool emChamada_ = false, pendente_ = false;
-    QElapsedTimer inicioAcao_, ocioso_;
+    int vigiaMs_;
+    QElapsedTimer inicioAcao_, ocioso_, progresso_;
     QString motivo_; // why the current action cannot be done yet
     QList<Aberto> abertos_;
 };

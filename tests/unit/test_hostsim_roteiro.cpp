@@ -5,7 +5,9 @@
 #include "pontal.h"
 #include "test_hostsim_comum.h"
 
+#include <QColor>
 #include <QFile>
+#include <QImage>
 #include <dlfcn.h>
 
 using hostsim::estado;
@@ -117,4 +119,33 @@ TEST(MensagensInstaladas, TheShippedTableSitsBesideTheLibraries) {
     EXPECT_EQ(hostsim::TextoMensagem(302).count("%d"), 1);
     EXPECT_EQ(hostsim::TextoMensagem(2582).count("%s"), 5);
     EXPECT_FALSE(hostsim::TextoMensagem(801).startsWith("<mensagem"));
+}
+
+TEST_F(RoteiroTest, RulesReadTheReplyServices) {
+    EXPECT_EQ(TrataRespostaServicoQ096(2), 1) << "no offer without the service";
+    EXPECT_FALSE(VerificaServico5("FLUXOPERG:", 0));
+    estado().campos.grava(20026, 0, "Q012096000001234" "5013FLUXOPERG:abc");
+    EXPECT_EQ(TrataRespostaServicoQ096(2), 0);
+    EXPECT_TRUE(VerificaServico5("FLUXOPERG:", 0));
+    EXPECT_FALSE(VerificaServico5("", 0));
+    estado().roteiro.acrescenta("TrataRespostaServicoQ096", QJsonArray{4});
+    EXPECT_EQ(TrataRespostaServicoQ096(3), 4);
+    estado().posicoesTerminal = std::set<int>{13};
+    EXPECT_EQ(TrataServicoC_TransacoesHabilitadasTerminal(14), 0);
+    EXPECT_EQ(TrataServicoC_TransacoesHabilitadasTerminal(13), 1);
+}
+
+TEST_F(RoteiroTest, QrCodeIsDrawnWithAQuietZone) {
+    QImage img;
+    AtualizaQRCode("00020101021226840014br.gov.bcb.pix", img, nullptr);
+    ASSERT_FALSE(img.isNull());
+    EXPECT_EQ(img.width(), img.height());
+    EXPECT_EQ(img.pixelColor(0, 0), QColor(Qt::white));
+    int escuros = 0;
+    for (int y = 0; y < img.height(); y += 2)
+        for (int x = 0; x < img.width(); x += 2) escuros += img.pixelColor(x, y) == QColor(Qt::black);
+    EXPECT_GT(escuros, 100);
+    const QImage antes = img;
+    AtualizaQRCode(QString(8000, 'x'), img, nullptr); // too long to code: the image stays
+    EXPECT_EQ(img, antes);
 }

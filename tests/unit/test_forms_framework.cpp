@@ -1,0 +1,515 @@
+#include "Camposkora.h"
+#include "Koramain.h"
+#include "Servicoskora.h"
+#include "estado.h"
+#include "framework/Galeriakora.h"
+#include "framework/Menumodelokora.h"
+#include "framework/Modelokora.h"
+#include "framework/Retornooperador6b.h"
+#include "platform.h"
+#include "test_forms_framework_pinpad.h"
+#include "test_module_hostfalso.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+void Grava(uint16_t campo, const QByteArray& v, uint16_t indice = 0) { hostsim::estado().campos.grava(campo, indice, v); }
+QByteArray Le(uint16_t campo) { return hostsim::estado().campos.le(campo, 0); }
+bool Existe(uint16_t campo) { return hostsim::estado().campos.existe(campo, 0); }
+const unsigned char* B(const QByteArray& a) { return reinterpret_cast<const unsigned char*>(a.constData()); }
+
+// Answers the next message box with `botao` as soon as it opens.
+void RespondeCaixa(QMessageBox::StandardButton botao) {
+    auto* t = new QTimer;
+    t->setInterval(5);
+    QObject::connect(t, &QTimer::timeout, [t, botao] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (QAbstractButton* b = box->button(botao)) {
+                t->stop();
+                t->deleteLater();
+                b->click();
+            }
+        }
+    });
+    t->start();
+}
+
+// Ends whatever modal loop is still open after `ms`, so a fault cannot hang the suite.
+void Salvaguarda(QDialog* d, int ms = 3000) {
+    QTimer::singleShot(ms, d, [d] { d->done(99); });
+}
+
+class Framework : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Plataforma::GaranteAplicacao();
+        HostFalso::Inicia();
+        PinpadFalso::estado() = {};
+        PinpadFalso::estado().ativo = true;
+        Produto.limpa();
+    }
+    void TearDown() override {
+        PinpadFalso::estado() = {};
+        HostFalso::Encerra();
+    }
+    HostFalso::Estado& host() { return HostFalso::estado(); }
+    PinpadFalso::Estado& pinpad() { return PinpadFalso::estado(); }
+};
+
+// ---- Tagged chip data ---------------------------------------------------------------
+
+TEST_F(Framework, ProcuraCampoCopiesTheTagValueIntoItsField) {
+    std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
+    const QByteArray d = QByteArray("002:A1B2", 9) + QByteArray("006:Z3", 7) + QByteArray("009:xx", 7);
+    f->ProcuraCampo("006:", B(d), int(d.size()), 1024);
+    f->ProcuraCampo("002:", B(d), int(d.size()), 1024);
+    EXPECT_EQ(Le(CAMPO_RESPOSTA_CHIP), "Z3");
+    EXPECT_EQ(Le(CAMPO_TAG_002), "A1B2");
+    // Keys other than the two known ones write nothing.
+    hostsim::estado().campos.limpaTudo();
+    f->ProcuraCampo("009:", B(d), int(d.size()), 1024);
+    EXPECT_TRUE(hostsim::estado().campos.todos().empty());
+}
+
+TEST_F(Framework, ProcuraCampoIgnoresUnterminatedTailAndShortOrLyingLengths) {
+    std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
+    // A value with no zero byte before the end of the data is not taken.
+    const QByteArray sem = "002:AB006:Y1XXXXXXXX";
+    f->ProcuraCampo("006:", B(sem), int(sem.size()), 1024);
+    EXPECT_FALSE(Existe(CAMPO_RESPOSTA_CHIP));
+    // A key within the last five bytes is never compared.
+    const QByteArray fim = QByteArray("00000000006:", 12) + QByteArray(1, '\0');
+    f->ProcuraCampo("006:", B(fim), int(fim.size()), 1024);
+    EXPECT_FALSE(Existe(CAMPO_RESPOSTA_CHIP));
+    // A length beyond the buffer is cut at the stated capacity.
+    const QByteArray curto = QByteArray("006:00", 7);
+    f->ProcuraCampo("006:", B(curto), 5000, int(curto.size()));
+    EXPECT_EQ(Le(CAMPO_RESPOSTA_CHIP), "00");
+    EXPECT_TRUE(host().audit.contains("ModeloKora - ProcuraCampo - TamDados: 5000, TamVariaveis: 1025"));
+    // The terminating zero must lie inside the capacity too.
+    hostsim::estado().campos.limpaTudo();
+    f->ProcuraCampo("006:", B(curto), 5000, 6);
+    EXPECT_FALSE(Existe(CAMPO_RESPOSTA_CHIP));
+    f->ProcuraCampo("006:", B(curto), -3, 1024);
+    f->ProcuraCampo("006:", nullptr, 10, 1024);
+    EXPECT_FALSE(Existe(CAMPO_RESPOSTA_CHIP));
+}
+
+// ---- Look and life --------------------------------------------------------------------
+
+TEST_F(Framework, FormIsBorderlessTopMostCentredAndFixedSize) {
+    std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
+    f->show();
+    QApplication::processEvents();
+    EXPECT_EQ(f->size(), QSize(LARGURA_FORM, ALTURA_FORM));
+    EXPECT_TRUE(f->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(f->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(f->windowType(), Qt::Tool);
+    const QRect tela = f->screen()->availableGeometry();
+    EXPECT_LE((f->geometry().center() - tela.center()).manhattanLength(), 2);
+    EXPECT_EQ(f->objectName(), "FrmMod");
+    for (const char* nome : {"ImgFundo", "lbTitulo", "lbMensagem", "panelLogo", "ImageLogo", "lbVersao"})
+        EXPECT_NE(f->findChild<QWidget*>(nome), nullptr) << nome;
+    EXPECT_FALSE(f->ImgFundo->pixmap().isNull());
+    EXPECT_FALSE(f->ImageLogo->pixmap().isNull());
+    EXPECT_EQ(f->lbVersao->text(), "Tulen - v" + VERSAO_DO_MODULO);
+    EXPECT_EQ(QString::fromLatin1(TITULO_APLICACAO), f->lbVersao->text());
+    EXPECT_TRUE(f->lbMensagem->text().isEmpty());
+    f->hide();
+    f->bCapturaSenha = false;
+    f->show();
+    EXPECT_TRUE(f->bCapturaSenha);
+}
+
+class FormDescendente : public TFrmMod {
+public:
+    FormDescendente() { setObjectName("FrmDescendente"); }
+    static inline QStringList passos;
+    void FormCreate() override {
+        TFrmMod::FormCreate();
+        passos << "create";
+    }
+    void FormDestroy() override {
+        passos << "destroy";
+        TFrmMod::FormDestroy();
+    }
+};
+
+TEST_F(Framework, AuditLinesAndDescendantHooksOnCreateAndDestroy) {
+    FormDescendente::passos.clear();
+    FormDescendente* f = TFrmMod::CriaForm<FormDescendente>();
+    EXPECT_EQ(host().audit.filter("Criou: ").value(0), "Criou: FrmDescendente");
+    delete f;
+    EXPECT_EQ(host().audit.filter("Destruiu: ").value(0), "Destruiu: FrmDescendente");
+    EXPECT_EQ(FormDescendente::passos, QStringList({"create", "destroy"}));
+}
+
+// ---- PIN and chip ---------------------------------------------------------------------
+
+TEST_F(Framework, PinFailureStoresTheFileAndClosesWithOk) {
+    std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
+    f->lbTitulo->setText("VENDA");
+    f->bCapturaSenha = false;
+    EXPECT_TRUE(f->VerificaCapturaSenha());
+    EXPECT_EQ(pinpad().chamadasSenha, 0);
+
+    f->bCapturaSenha = true;
+    EXPECT_TRUE(f->VerificaCapturaSenha());
+    EXPECT_EQ(pinpad().tituloSenha, "VENDA");
+
+    Grava(CAMPO_RESULTADO_TRANSACAO, "X");
+    pinpad().senha = 13;
+    EXPECT_FALSE(f->VerificaCapturaSenha());
+    EXPECT_EQ(host().arquivos, 1);
+    EXPECT_FALSE(Existe(CAMPO_RESULTADO_TRANSACAO));
+    EXPECT_EQ(f->result(), mrOk);
+}
+
+TEST_F(Framework, ChipProcessingRefusalEndsTheRequestWithTheLabelText) {
+    std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
+    pinpad().processaEmv = {5};
+    EXPECT_TRUE(f->VerificaProcessaCartao()); // not read through the chip
+    Grava(CAMPO_LIDO_CHIP, "0");
+    EXPECT_TRUE(f->VerificaProcessaCartao());
+    Grava(CAMPO_LIDO_CHIP, "1");
+    Grava(CAMPO_RESULTADO_TRANSACAO, "X");
+    pinpad().processaEmv = {5};
+    pinpad().textoEmv = "CARTAO RECUSADO";
+    EXPECT_FALSE(f->VerificaProcessaCartao());
+    EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), "CARTAO RECUSADO");
+    EXPECT_EQ(host().arquivos, 1);
+    EXPECT_FALSE(Existe(CAMPO_RESULTADO_TRANSACAO));
+    EXPECT_EQ(f->result(), mrOk);
+    EXPECT_EQ(host().autorizacoes, 0);
+}
+
+TEST_F(Framework, ChipResultNineKeepsTheFormOpen) {
+    std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
+    Grava(CAMPO_LIDO_CHIP, "1");
+    pinpad().processaEmv = {9, 9};
+    EXPECT_FALSE(f->VerificaProcessaCartao());
+    EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), "<msg 801>");
+    Grava(CAMPO_TRATAMENTO_CHIP_9, "1");
+    Grava(CAMPO_MARCA_CONSULTA_CDC, "1");
+    EXPECT_FALSE(f->VerificaProcessaCartao());
+    EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), "<msg 1885>");
+    EXPECT_FALSE(Existe(CAMPO_MARCA_CONSULTA_CDC));
+    EXPECT_EQ(host().arquivos, 0);
+    EXPECT_EQ(f->result(), mrNone);
+}
+
+TEST_F(Framework, OfflineAdviceIsSentWhenTheProductAllowsIt) {
+    std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
+    Grava(CAMPO_LIDO_CHIP, "1");
+    Grava(CAMPO_TIPO_OPERACAO_CARTAO, "1");
+    pinpad().processaEmv = {7, 7};
+    pinpad().textoEmv = "ADVICE";
+    pinpad().dadosKora = QByteArray("006:Z3", 7);
+    EXPECT_FALSE(f->VerificaProcessaCartao());
+    EXPECT_EQ(host().autorizacoes, 0); // product does not allow advices
+    EXPECT_FALSE(Existe(CAMPO_CODIGO_RESPOSTA));
+
+    Produto.dados[OffProduto::PERMITE_ADVICE] = '1';
+    const TTransacao descritor{};
+    f->pTransacao = &descritor;
+    EXPECT_FALSE(f->VerificaProcessaCartao());
+    EXPECT_EQ(host().autorizacoes, 1);
+    EXPECT_EQ(Le(CAMPO_CODIGO_RESPOSTA), "FF");
+    EXPECT_EQ(Le(CAMPO_RESPOSTA_CHIP), "Z3");
+    EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), "ADVICE");
+}
+
+TEST_F(Framework, ChipDataY3RebuildsTheTaggedField) {
+    std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
+    Grava(CAMPO_TIPO_OPERACAO_CARTAO, "0");
+    Grava(CAMPO_RESPOSTA_CHIP, "Y3");
+    Grava(CAMPO_DADOS_CHIP, QByteArray("002:9F27\0" "006:Y3\0", 16));
+    Grava(CAMPO_RESULTADO_TRANSACAO, QByteArray("R\0S", 3));
+    EXPECT_TRUE(f->VerificaObtemDadosEmv());
+    EXPECT_EQ(Le(CAMPO_TAG_002), "9F27");
+    EXPECT_EQ(Le(CAMPO_DADOS_CHIP), QByteArray("006:Y3\0R\0S", 10));
+    EXPECT_EQ(pinpad().chamadasDadosKora, 0);
+
+    hostsim::estado().campos.limpa(CAMPO_RESULTADO_TRANSACAO);
+    EXPECT_FALSE(f->VerificaObtemDadosEmv());
+}
+
+TEST_F(Framework, ChipDataFromThePinpad) {
+    std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
+    // Unknown operation types and typed cards need no chip data.
+    Grava(CAMPO_TIPO_OPERACAO_CARTAO, "3");
+    EXPECT_TRUE(f->VerificaObtemDadosEmv());
+    Grava(CAMPO_TIPO_OPERACAO_CARTAO, "2");
+    Grava(CAMPO_DADOS_CARTAO, "5555666677778888");
+    EXPECT_TRUE(f->VerificaObtemDadosEmv());
+    EXPECT_EQ(pinpad().chamadasDadosKora, 0);
+
+    Grava(CAMPO_TIPO_OPERACAO_CARTAO, "1");
+    Grava(CAMPO_VALOR_SAQUE, " 1.234,56 ");
+    Produto.dados[OffProduto::TIPO_PRODUTO_CHIP] = '3';
+    pinpad().dadosKora = QByteArray("002:AA\0" "006:00\0", 14);
+    EXPECT_TRUE(f->VerificaObtemDadosEmv());
+    EXPECT_EQ(pinpad().tipoProduto, 3);
+    EXPECT_EQ(pinpad().extra, "123456");
+    EXPECT_EQ(Le(CAMPO_DADOS_CHIP), pinpad().dadosKora);
+    EXPECT_EQ(Le(CAMPO_RESPOSTA_CHIP), "00");
+    EXPECT_EQ(host().audit.last(), "Kora41 - Saiu de VODEmv");
+
+    Produto.dados[OffProduto::TIPO_PRODUTO_CHIP] = 'x';
+    EXPECT_TRUE(f->VerificaObtemDadosEmv());
+    EXPECT_EQ(pinpad().tipoProduto, 0);
+}
+
+TEST_F(Framework, ChipDataFailureReportsAndCloses) {
+    std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
+    Grava(CAMPO_TIPO_OPERACAO_CARTAO, "1");
+    pinpad().retDadosKora = 42;
+    Grava(CAMPO_FALHA_CHIP_NAO_ERRO, "1");
+    EXPECT_TRUE(f->VerificaObtemDadosEmv()); // a failure that is not an error
+    EXPECT_TRUE(host().erros.empty());
+
+    hostsim::estado().campos.limpa(CAMPO_FALHA_CHIP_NAO_ERRO);
+    pinpad().chipContato = true;
+    EXPECT_FALSE(f->VerificaObtemDadosEmv());
+    ASSERT_EQ(host().erros.size(), 1u);
+    EXPECT_EQ(host().erros[0], std::make_pair(42, QString("<msg 884>")));
+    EXPECT_EQ(host().removeCartao, std::vector<QString>{"<msg 944>"});
+    EXPECT_EQ(pinpad().finalizacoes, 1);
+    EXPECT_TRUE(host().audit.contains("Kora41 - VODEmv: ObtemDadosKora retornou erro: [42]"));
+    EXPECT_EQ(f->result(), mrOk);
+}
+
+// ---- Cancellation ---------------------------------------------------------------------
+
+TEST_F(Framework, CancellationConfirmationShowsMaskedCardAndDate) {
+    std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
+    host().mensagens[2582] = "[%s][%s][%s][%s][%s]";
+    host().mensagens[2583] = "?";
+    Grava(CAMPO_TIPO_OPERACAO_CARTAO, "1");
+    Grava(CAMPO_TRILHA2, "CMT:4761739001010119=25121010000012345678");
+    Grava(CAMPO_DATA_ORIGINAL, "06122026");
+    Grava(CAMPO_NSU_ORIGINAL, "123456");
+    QString texto;
+    auto* t = new QTimer;
+    t->setInterval(5);
+    QObject::connect(t, &QTimer::timeout, [t, &texto] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            texto = box->text();
+            t->deleteLater();
+            t->stop();
+            box->button(QMessageBox::Yes)->click();
+        }
+    });
+    t->start();
+    EXPECT_TRUE(f->ConfirmaFormataCancelamento(true));
+    EXPECT_TRUE(texto.startsWith("[476173-0119][06/12/26]")) << texto.toStdString();
+    EXPECT_TRUE(texto.contains("[123456]?"));
+    EXPECT_FALSE(texto.contains("4761739001010119"));
+    EXPECT_EQ(host().arquivos, 0);
+
+    // Typed data without a separator: the last four digits end the text.
+    Grava(CAMPO_TIPO_OPERACAO_CARTAO, "2");
+    Grava(CAMPO_CARTAO_DIGITADO, "5555444433331111");
+    RespondeCaixa(QMessageBox::No);
+    EXPECT_FALSE(f->ConfirmaFormataCancelamento(true));
+    EXPECT_EQ(host().arquivos, 1);
+    EXPECT_EQ(f->result(), mrOk);
+}
+
+class FormAtivacoes : public TFrmMod {
+public:
+    int ativacoes = 0;
+    void FormActivate() override { ++ativacoes; }
+};
+
+TEST_F(Framework, MessageBoxDoesNotCountAsANewActivation) {
+    std::unique_ptr<FormAtivacoes> f(TFrmMod::CriaForm<FormAtivacoes>());
+    f->show();
+    QApplication::processEvents();
+    ASSERT_EQ(f->ativacoes, 1);
+    RespondeCaixa(QMessageBox::Ok);
+    f->CaixaMensagem("aviso", Plataforma::MB_OK, Plataforma::Icone::Informacao);
+    QApplication::processEvents();
+    EXPECT_TRUE(f->isActiveWindow());
+    EXPECT_EQ(f->ativacoes, 1);
+
+    std::unique_ptr<TFrmMod> outro(TFrmMod::Cria());
+    QTimer::singleShot(0, outro.get(), [&] { outro->FechaForm(mrCancel); });
+    outro->exec();
+    QApplication::processEvents();
+    EXPECT_EQ(f->ativacoes, 2);
+}
+
+// ---- Menus ----------------------------------------------------------------------------
+
+class MenuTeste : public TFrmMnu_Mod {
+public:
+    int opcoes = 3;
+    std::set<int> habilitadas{1, 2, 3};
+    int ativacoes = 0;
+    std::vector<int> escolhas;
+    std::function<void(int)> aoEscolher;
+    MenuTeste() {
+        setObjectName("FrmMnu_Teste");
+        for (int i = 1; i <= MAX_OPCOES_MENU; ++i)
+            QObject::connect(Opcao(i), &QPushButton::clicked, this, [this, i] {
+                escolhas.push_back(i);
+                if (aoEscolher) aoEscolher(i);
+            });
+    }
+    void IniciaFormularioMenu() override {
+        ++ativacoes;
+        for (int i = 1; i <= MAX_OPCOES_MENU; ++i) Opcao(i)->setVisible(i <= opcoes);
+    }
+    void VerificaOpcoesHabilitadas() override {
+        for (int i = 1; i <= MAX_OPCOES_MENU; ++i) Opcao(i)->setEnabled(habilitadas.count(i) != 0);
+    }
+};
+
+TEST_F(Framework, MenuWithASingleEnabledOptionChoosesIt) {
+    std::unique_ptr<MenuTeste> m(TFrmMod::CriaForm<MenuTeste>());
+    m->habilitadas = {2};
+    m->aoEscolher = [&](int) { m->FechaForm(mrOk); };
+    ParcelasIntPosVazia = true;
+    Salvaguarda(m.get());
+    EXPECT_EQ(m->exec(), mrOk);
+    EXPECT_EQ(m->escolhas, std::vector<int>{2});
+    EXPECT_FALSE(ParcelasIntPosVazia);
+    EXPECT_TRUE(host().erros.empty());
+}
+
+TEST_F(Framework, MenuWithoutOptionsClosesItselfAndReports) {
+    std::unique_ptr<MenuTeste> m(TFrmMod::CriaForm<MenuTeste>());
+    m->habilitadas = {};
+    Salvaguarda(m.get());
+    QElapsedTimer relogio;
+    relogio.start();
+    EXPECT_EQ(m->exec(), mrOk);
+    EXPECT_LT(relogio.elapsed(), 1000);
+    ASSERT_EQ(host().erros.size(), 1u);
+    EXPECT_EQ(host().erros[0], std::make_pair(255, QString("<msg 993>")));
+    EXPECT_TRUE(m->escolhas.empty());
+}
+
+TEST_F(Framework, MenuDigitsChooseOptionsAndNineCloses) {
+    std::unique_ptr<MenuTeste> m(TFrmMod::CriaForm<MenuTeste>());
+    m->habilitadas = {1, 3};
+    m->show();
+    QApplication::processEvents();
+    EXPECT_EQ(m->lbMensagem->text(), "<msg 21>");
+    QWidget* foco = m->focusWidget() ? m->focusWidget() : m.get();
+    QTest::keyClick(foco, Qt::Key_3);
+    QTest::keyClick(foco, Qt::Key_2); // disabled
+    QTest::keyClick(foco, Qt::Key_5); // hidden
+    EXPECT_EQ(m->escolhas, std::vector<int>{3});
+    QTest::keyClick(m.get(), Qt::Key_9);
+    EXPECT_EQ(m->result(), mrCancel);
+}
+
+TEST_F(Framework, MenuLockDiscardsQueuedKeysAndUnlockReenables) {
+    std::unique_ptr<MenuTeste> m(TFrmMod::CriaForm<MenuTeste>());
+    m->show();
+    QApplication::processEvents();
+    QCoreApplication::postEvent(m.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1"));
+    m->HabilitaDesabilitaBotoes(false);
+    EXPECT_EQ(m->lbMensagem->text(), "<msg 43>");
+    for (int i = 1; i <= 8; ++i) EXPECT_FALSE(m->Opcao(i)->isEnabled());
+    EXPECT_FALSE(m->spEncerra->isEnabled());
+    m->HabilitaDesabilitaBotoes(true);
+    QApplication::processEvents();
+    EXPECT_TRUE(m->escolhas.empty());
+    EXPECT_EQ(m->lbMensagem->text(), "<msg 21>");
+    EXPECT_TRUE(m->spOpcao2->isEnabled());
+    EXPECT_TRUE(m->spEncerra->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget() ? QApplication::focusWidget() : m->focusWidget(), m->spOpcao1);
+}
+
+class FormOpcao : public TFrmMod {
+public:
+    FormOpcao() { setObjectName("FrmOpcao"); }
+    static FormOpcao* Cria() { return CriaForm<FormOpcao>(); }
+    static inline int resultado = mrCancel;
+    void FormShow() override {
+        TFrmMod::FormShow();
+        QTimer::singleShot(0, this, [this] { FechaForm(resultado); });
+    }
+};
+FormOpcao* FrmOpcao = nullptr;
+
+TEST_F(Framework, MenuIsRebuiltAfterAnOptionReturnsAndClosesWithAnEndedOne) {
+    std::unique_ptr<MenuTeste> m(TFrmMod::CriaForm<MenuTeste>());
+    m->aoEscolher = [&](int) {
+        m->HabilitaDesabilitaBotoes(false);
+        CriaExecutaForm<FormOpcao>(m.get(), FrmOpcao);
+        m->HabilitaDesabilitaBotoes(true);
+    };
+    FormOpcao::resultado = mrCancel;
+    QTimer::singleShot(50, m.get(), [&] { QTest::keyClick(m.get(), Qt::Key_1); });
+    QTimer::singleShot(300, m.get(), [&] {
+        FormOpcao::resultado = mrOk;
+        QTest::keyClick(m.get(), Qt::Key_2);
+    });
+    Salvaguarda(m.get());
+    EXPECT_EQ(m->exec(), mrOk);
+    EXPECT_EQ(m->escolhas, (std::vector<int>{1, 2}));
+    EXPECT_GE(m->ativacoes, 2);
+    EXPECT_TRUE(host().audit.contains("Destruiu: FrmOpcao"));
+}
+
+// ---- Operator return --------------------------------------------------------------------
+
+TEST_F(Framework, OperatorReturnShowsEveryLineSplitAtAt) {
+    Grava(CAMPO_TEXTO_OPERADOR, "  TRANSACAO APROVADA  ");
+    Grava(CAMPO_QTD_LINHAS_RETORNO, "3");
+    Grava(CAMPO_LINHAS_RETORNO, QByteArray("PRIMEIRA LINHA\0", 15), 0);
+    Grava(CAMPO_LINHAS_RETORNO, "SEGUNDA@TERCEIRA", 1);
+    Grava(CAMPO_LINHAS_RETORNO, QByteArray(256, 'x'), 2);
+    std::unique_ptr<TFrmRetorno_Opr> f(TFrmRetorno_Opr::Cria());
+    f->show();
+    QApplication::processEvents();
+    EXPECT_EQ(f->MemoRetornoOpr->toPlainText(),
+              "PRIMEIRA LINHA\nSEGUNDA\nTERCEIRA\n" + QString(256, 'x'));
+    EXPECT_EQ(f->lbMensagem->text(), "TRANSACAO APROVADA");
+    EXPECT_EQ(f->btRetorna->text(), "<msg 554>");
+    f->btRetorna->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(f->lbMensagem->text(), "<msg 48>");
+    f->btRetorna->click();
+    EXPECT_EQ(f->result(), mrCancel);
+    EXPECT_FALSE(f->isVisible());
+    // No line count (or none readable): an empty memo.
+    for (const char* qtd : {"0", "x1"}) {
+        Grava(CAMPO_QTD_LINHAS_RETORNO, qtd);
+        f->show();
+        EXPECT_TRUE(f->MemoRetornoOpr->toPlainText().isEmpty()) << qtd;
+        f->hide();
+    }
+}
+
+// ---- Gallery ------------------------------------------------------------------------------
+
+TEST_F(Framework, GallerySavesOnePicturePerRegisteredForm) {
+    QTemporaryDir dir;
+    EXPECT_EQ(Kora41Galeria(nullptr), -1);
+    const QStringList nomes = FormsGaleria();
+    for (const char* n : {"FrmMod", "FrmMnu_Mod", "FrmRetorno_Opr"}) EXPECT_TRUE(nomes.contains(n)) << n;
+    EXPECT_EQ(Kora41Galeria(dir.path().toLocal8Bit().constData()), nomes.size());
+    for (const QString& n : nomes) {
+        QImage img(QDir(dir.path()).filePath(n + ".png"));
+        EXPECT_EQ(img.size(), QSize(LARGURA_FORM, ALTURA_FORM)) << n.toStdString();
+    }
+}
+
+} // namespace
