@@ -1,6 +1,7 @@
 #include "Koramain.h"
 
 #include "Camposkora.h"
+#include "Despachokora.h"
 #include "transaction/Descritoreskora.h"
 #include "Menuoutrosconsulta.h"
 #include "Ligacaohost.h"
@@ -93,38 +94,18 @@ bool ProdutoFlags(int a, int b, int c) {
     return Produto.em(a) == '1' && Produto.em(b) == '0' && Produto.em(c) == '0';
 }
 
-// ---- Forms of the dispatch ------------------------------------------------------
-// One function per form; each is the single place that names its class.
-void FormVendaQRCode() { ReportaFormNaoCriado("FrmVendaQRCode"); }
-void FormCancVendaQRCode() { ReportaFormNaoCriado("FrmCancVendaQRCode"); }
-void FormVis_Crd() { ReportaFormNaoCriado("FrmVis_Crd"); }
-void FormEst_CrdPar() { ReportaFormNaoCriado("FrmEst_CrdPar"); }
-void FormCpr_AdmCrdPar() { ReportaFormNaoCriado("FrmCpr_AdmCrdPar"); }
-void FormCred_Mnu() { ReportaFormNaoCriado("FrmCred_Mnu"); }
-void FormAuto() { ReportaFormNaoCriado("FrmAuto"); }
-void FormColeta_Taxas() { ReportaFormNaoCriado("FrmColeta_Taxas"); }
-void FormCon_ParAdm() { ReportaFormNaoCriado("FrmCon_ParAdm"); }
-void FormVis_Deb() { ReportaFormNaoCriado("FrmVis_Deb"); }
-void FormDeb_Mnu() { ReportaFormNaoCriado("FrmDeb_Mnu"); }
-void FormReimpressao_Trn() { ReportaFormNaoCriado("FrmReimpressao_Trn"); }
-void FormCrd_Cnc() { ReportaFormNaoCriado("FrmCrd_Cnc"); }
-void FormDeb_Cnc() { ReportaFormNaoCriado("FrmDeb_Cnc"); }
-void FormPre_Pre() { ReportaFormNaoCriado("FrmPre_Pre"); }
-void FormPagtoConta_Trn() { ReportaFormNaoCriado("FrmPagtoConta_Trn"); }
-void FormOutros_Mnu() { ReportaFormNaoCriado("FrmOutros_Mnu"); }
-
 // Credit sale or capture of a pre-authorization of a credit product.
 void EscolheCredito() {
     const int plano = CampoInteiro(CAMPO_QTD_PARCELAS, -1);
     if (ProdutoFlags(OffProduto::AVISTA, OffProduto::CREDITO_ADM, OffProduto::CREDITO_LOJISTA) || plano == 0 ||
         plano == 1) {
-        FormVis_Crd();
+        ExecutaFormEntrada(FormEntrada::Vis_Crd);
         return;
     }
     switch (CampoInteiro(CAMPO_TIPO_FINANCIAMENTO, -1)) {
-    case 0: FormEst_CrdPar(); break;
-    case 1: FormCpr_AdmCrdPar(); break;
-    default: FormCred_Mnu(); break;
+    case 0: ExecutaFormEntrada(FormEntrada::Est_CrdPar); break;
+    case 1: ExecutaFormEntrada(FormEntrada::Cpr_AdmCrdPar); break;
+    default: ExecutaFormEntrada(FormEntrada::Cred_Mnu); break;
     }
 }
 
@@ -151,15 +132,15 @@ void VendaDebito() {
                 return;
             }
         }
-        FormAuto();
+        ExecutaFormEntrada(FormEntrada::Auto);
     } else if (Produto.em(OffProduto::TAXA_SERVICO) == '1' || Produto.em(OffProduto::TAXA_EMBARQUE) == '1') {
-        FormColeta_Taxas();
+        ExecutaFormEntrada(FormEntrada::Coleta_Taxas);
     } else if (tipo == 4) {
-        FormCon_ParAdm();
+        ExecutaFormEntrada(FormEntrada::Con_ParAdm);
     } else if (ProdutoFlags(OffProduto::AVISTA, OffProduto::DEBITO_CDC, OffProduto::DEBITO_PREDATADO)) {
-        FormVis_Deb();
+        ExecutaFormEntrada(FormEntrada::Vis_Deb);
     } else {
-        FormDeb_Mnu();
+        ExecutaFormEntrada(FormEntrada::Deb_Mnu);
     }
 }
 
@@ -172,7 +153,7 @@ void Venda(uint32_t handle, int32_t modo) {
             PontalGravaArquivo();
             return;
         }
-        FormVendaQRCode();
+        ExecutaFormEntrada(FormEntrada::VendaQRCode);
         return;
     }
     const std::optional<int> tipo = TipoVenda10107();
@@ -202,7 +183,7 @@ void FuncaoADM(uint32_t handle, int32_t funcao) {
     GuardaHandle guarda(handle);
     Plataforma::GaranteAplicacao();
     if (funcao == 2) {
-        FormReimpressao_Trn();
+        ExecutaFormEntrada(FormEntrada::Reimpressao_Trn);
         return;
     }
     if (funcao == 82) {
@@ -211,7 +192,7 @@ void FuncaoADM(uint32_t handle, int32_t funcao) {
             return;
         }
         if (CampoInteiro(CAMPO_TIPO_TRANSACAO_ESPECIAL, 0) == 4)
-            FormCancVendaQRCode();
+            ExecutaFormEntrada(FormEntrada::CancVendaQRCode);
         else
             RecusaRequisicao(993);
         return;
@@ -226,9 +207,9 @@ void FuncaoADM(uint32_t handle, int32_t funcao) {
         return;
     }
     if (*tipo == 0)
-        FormCrd_Cnc();
+        ExecutaFormEntrada(FormEntrada::Crd_Cnc);
     else
-        FormDeb_Cnc();
+        ExecutaFormEntrada(FormEntrada::Deb_Cnc);
 }
 
 void PreAutorizacao(uint32_t handle) {
@@ -241,7 +222,7 @@ void PreAutorizacao(uint32_t handle) {
     }
     if (!KORA_HOST(true, TransacoesHabilitadasIntPos, INTPOS_TRANSACAO_HABILITADA_CAPTURA_PRE) ||
         KORA_HOST(true, TransacoesHabilitadasIntPos, INTPOS_TRANSACAO_HABILITADA_PRE_AUTORIZACAO)) {
-        FormPre_Pre();
+        ExecutaFormEntrada(FormEntrada::Pre_Pre);
         return;
     }
     if (Produto.tipo() == 1) {
@@ -261,7 +242,7 @@ void Generico(uint32_t handle, int32_t funcao) {
             RecusaRequisicao(2643);
             return;
         }
-        FormPagtoConta_Trn();
+        ExecutaFormEntrada(FormEntrada::PagtoConta_Trn);
     } else if (funcao == 9) {
         const int r = TrataServicoO(true);
         QtdProdutos = uint16_t(r == 0 ? ServicoO.quantidade() : 0);
@@ -270,7 +251,7 @@ void Generico(uint32_t handle, int32_t funcao) {
             PontalGravaArquivo();
             return;
         }
-        FormOutros_Mnu();
+        ExecutaFormEntrada(FormEntrada::Outros_Mnu);
     }
 }
 
@@ -332,30 +313,50 @@ void ReportaFormNaoCriado(const char* nomeForm) {
 
 // ---- Checks before a form ---------------------------------------------------------
 
+QString Apara(const QString& texto) {
+    qsizetype i = 0, f = texto.size();
+    while (i < f && texto.at(i).unicode() <= 0x20) ++i;
+    while (f > i && texto.at(f - 1).unicode() <= 0x20) --f;
+    return texto.mid(i, f - i);
+}
+
+bool DecodificaDF70(const QByteArray& resposta, QByteArray& valor) {
+    valor.clear();
+    const qsizetype fim = resposta.indexOf('\0');
+    const QString s = Apara(QString::fromLatin1(fim < 0 ? resposta : resposta.left(fim)));
+    bool ok = false;
+    int quantidade = s.left(3).toInt(&ok);
+    if (!ok) quantidade = 0;
+    if (quantidade <= 6) return false;
+    const QString campoTamanho = s.mid(7, 2);
+    int tamanho = campoTamanho.size() == 2 ? campoTamanho.toInt(&ok, 16) : 0;
+    if (!ok || tamanho < 0) tamanho = 0;
+    if (tamanho == 0) return true;
+    // A value shorter than its length says is a broken answer, not a short value.
+    const QString bruto = s.mid(9, tamanho * 2);
+    if (bruto.size() < tamanho * 2) return false;
+    valor = Apara(bruto).toLatin1();
+    return true;
+}
+
 bool VerificaVersaoAplicacaoTulen() {
     Audita(QStringLiteral("Entrou: VerificaVersaoAplicacaoTulen"));
     QByteArray dados(250, '\0');
     if (KORA_HOST(-1, MontaDadosPinpad, 125, dados) != 0) return false;
-    const QString fabricante = QString::fromLatin1(dados.left(20)).trimmed().toUpper();
-    const QString versao = QString::fromLatin1(dados.mid(33, 6)).trimmed();
+    const QString fabricante = Apara(QString::fromLatin1(dados.left(20))).toUpper();
+    const QString versao = Apara(QString::fromLatin1(dados.mid(33, 6)));
 
     const bool estendida = (fabricante == QLatin1String("GERTEC") && versao >= QLatin1String("107B03")) ||
                            versao >= QLatin1String("108A01");
     if (estendida) {
         QByteArray saida(1025, '\0');
         if (KORA_HOST(-1, ObtemDadosPinpadAutoCapturaEstendidaTagDF70, QStringLiteral("02DF70"), saida) != 0) return false;
-        const qsizetype fim = saida.indexOf('\0');
-        const QString s = QString::fromLatin1(fim < 0 ? saida : saida.left(fim)).trimmed();
-        bool ok = false;
-        int quantidade = s.left(3).toInt(&ok);
-        if (!ok) quantidade = 0;
-        if (quantidade <= 6) return false;
-        int tamanho = s.mid(7, 2).toInt(&ok, 16);
-        if (!ok) tamanho = 0;
-        if (tamanho > 0) {
-            const QByteArray valor = ("52:" + s.mid(9, tamanho * 2).trimmed()).toLatin1();
-            if (PontalGravaCampo(CAMPO_AUTO_CAPTURA_ESTENDIDA, 0, reinterpret_cast<const unsigned char*>(valor.constData()),
-                                 int32_t(valor.size())) != 0)
+        QByteArray valor;
+        if (!DecodificaDF70(saida.left(1025), valor)) return false;
+        if (!valor.isEmpty()) {
+            const QByteArray campo = "52:" + valor;
+            if (PontalGravaCampo(CAMPO_AUTO_CAPTURA_ESTENDIDA, 0, reinterpret_cast<const unsigned char*>(campo.constData()),
+                                 int32_t(campo.size())) != 0)
                 return false;
         }
     }

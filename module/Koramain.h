@@ -91,3 +91,13 @@ template <class T> void ExecutaForm(T*& var, const char* nomeForm) {
 KORA_API bool VerificaVersaoAplicacaoTulen();
 KORA_API bool CapturaDadosCartaoAuto();
 KORA_API bool bCancelamentoDCCHabilitado();
+
+// The pinpad's answer for tag DF70: a count (3 digits, above 6 to be usable),
+// the value's length in bytes (2 hex digits at the 8th character) and the
+// value in hex from the 10th. False for an unusable or truncated answer;
+// `valor` stays empty when the tag has no value.
+KORA_API bool DecodificaDF70(const QByteArray& resposta, QByteArray& valor);
+
+// ---- Texts ---------------------------------------------------------------------
+// Drops blanks and control characters (zero bytes of a host buffer) at both ends.
+KORA_API QString Apara(const QString& texto);

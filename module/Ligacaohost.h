@@ -16,6 +16,8 @@ KORA_FRACO bool VerificaServico5(const QString&, int);
 KORA_FRACO bool CartaoProcessaChip();
 KORA_FRACO bool TransacoesHabilitadasIntPos(int);
 KORA_FRACO int PontalLeCampoMaxLen(int, int, char*, int&, int);
+KORA_FRACO int MontaBufferDadosDUKPTBaixaTecnica();
+KORA_FRACO QString SubtraiData(const QString&, int);
 #undef KORA_FRACO
 
 

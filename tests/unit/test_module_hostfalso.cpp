@@ -93,6 +93,7 @@ int PontalLeCampoMaxLen(int campo, int indice, char* buffer, int& tamanho, int c
 int AutorizaTransacao(const TTransacao* d, QLabel* m, int modo) {
     if (Ativo()) {
         ++estado().autorizacoes;
+        estado().descritores.push_back(d);
         if (estado().aoEnviar) estado().aoEnviar();
         return 0;
     }
@@ -102,11 +103,23 @@ int AutorizaTransacao(const TTransacao* d, QLabel* m, int modo) {
 
 int MontaDadosPinpad(int tipo, QByteArray& buffer) {
     if (Ativo()) {
-        if (estado().retPinpad == 0) buffer = estado().bloco125;
-        return estado().retPinpad;
+        ++estado().leiturasPinpad;
+        const bool bloco3 = tipo == 3;
+        const int r = bloco3 ? estado().retPinpad3 : estado().retPinpad;
+        if (r == 0) buffer = bloco3 ? estado().bloco3 : estado().bloco125;
+        return r;
     }
     auto f = Proximo<int(int, QByteArray&)>("_Z16MontaDadosPinpadiR10QByteArray");
     return f ? f(tipo, buffer) : -1;
+}
+
+int MontaBufferDadosDUKPTBaixaTecnica() {
+    if (Ativo()) {
+        ++estado().dukpt;
+        return 0;
+    }
+    auto f = Proximo<int()>("_Z33MontaBufferDadosDUKPTBaixaTecnicav");
+    return f ? f() : 0;
 }
 
 int ObtemDadosPinpadAutoCapturaEstendidaTagDF70(const QString& tag, QByteArray& buffer) {
@@ -152,6 +165,7 @@ int16_t PontalGravaArquivo(void) {
 int16_t PontalEnviarMensagem(const void* d) {
     if (Ativo()) {
         ++estado().autorizacoes;
+        estado().descritores.push_back(d);
         if (estado().aoEnviar) estado().aoEnviar();
         return 0;
     }

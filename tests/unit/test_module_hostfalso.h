@@ -28,14 +28,19 @@ struct Estado {
     bool servico5 = false;
     int perguntas = 0;
     std::vector<QString> titulosPerguntas;
-    int retPinpad = 0;
+    int retPinpad = 0;      // MontaDadosPinpad(125)
     QByteArray bloco125;
+    int retPinpad3 = 0;     // MontaDadosPinpad(3)
+    QByteArray bloco3;
+    int leiturasPinpad = 0; // MontaDadosPinpad calls, any block
+    int dukpt = 0;          // MontaBufferDadosDUKPTBaixaTecnica calls
     int retDF70 = 0;
     QByteArray df70;
     bool binsOk = true;
     QString autorizador = QStringLiteral("0125");
     std::vector<QString> removeCartao;
     int autorizacoes = 0;
+    std::vector<const void*> descritores; // what each request was sent with
     std::function<void()> aoEnviar; // runs inside AutorizaTransacao / PontalEnviarMensagem
     std::function<void()> aoGravarArquivo;
 };

@@ -1,0 +1,153 @@
+#include "Menumodelokora.h"
+
+#include "Koramain.h"
+#include "bromo.h"
+#include "platform.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+bool ImprimeCupom = false;
+bool ParcelasIntPosVazia = false;
+TFrmMnu_Mod* FrmMnu_Mod = nullptr;
+
+namespace {
+constexpr int ALTURA_OPCAO = 28;
+constexpr int LARGURA_OPCAO = 140;
+
+bool EhTecla(const QEvent* e) {
+    return e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease || e->type() == QEvent::ShortcutOverride;
+}
+
+// Swallows every key event the application delivers while it is installed.
+class DescartaTeclas : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* e) override { return EhTecla(e); }
+};
+} // namespace
+
+TFrmMnu_Mod::TFrmMnu_Mod(QWidget* pai) : TFrmMod(pai) {
+    setObjectName(QStringLiteral("FrmMnu_Mod"));
+
+    pnMenu = new QFrame(this);
+    pnMenu->setObjectName(QStringLiteral("pnMenu"));
+    pnMenu->setGeometry(30, 113, 142, 253);
+    pnMenu->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnMenu->setLineWidth(1);
+    pnMenu->setAutoFillBackground(true);
+    {
+        QPalette p = pnMenu->palette();
+        p.setColor(QPalette::Window, QColor(0xD4, 0xD4, 0xD4));
+        pnMenu->setPalette(p);
+    }
+
+    QPushButton** opcoes[MAX_OPCOES_MENU] = {&spOpcao1, &spOpcao2, &spOpcao3, &spOpcao4,
+                                             &spOpcao5, &spOpcao6, &spOpcao7, &spOpcao8};
+    for (int i = 0; i < MAX_OPCOES_MENU; ++i) {
+        auto* b = new QPushButton(QStringLiteral("&%1 - Opção %1").arg(i + 1), pnMenu);
+        b->setObjectName(QStringLiteral("spOpcao%1").arg(i + 1));
+        b->setGeometry(1, 1 + ALTURA_OPCAO * i, LARGURA_OPCAO, ALTURA_OPCAO);
+        b->setFocusPolicy(Qt::StrongFocus);
+        b->setAutoDefault(false);
+        b->hide();
+        *opcoes[i] = b;
+    }
+    spEncerra = new QPushButton(QStringLiteral("&9 - Encerra"), pnMenu);
+    spEncerra->setObjectName(QStringLiteral("spEncerra"));
+    spEncerra->setGeometry(1, 225, LARGURA_OPCAO, ALTURA_OPCAO);
+    spEncerra->setFocusPolicy(Qt::StrongFocus);
+    spEncerra->setAutoDefault(false);
+    QObject::connect(spEncerra, &QPushButton::clicked, this, [this] { spEncerraClick(); });
+
+    TClick = new QTimer(this);
+    TClick->setObjectName(QStringLiteral("TClick"));
+    TClick->setInterval(10);
+    QObject::connect(TClick, &QTimer::timeout, this, [this] { TClickTimer(); });
+}
+
+QPushButton* TFrmMnu_Mod::Opcao(int n) const {
+    switch (n) {
+    case 1: return spOpcao1;
+    case 2: return spOpcao2;
+    case 3: return spOpcao3;
+    case 4: return spOpcao4;
+    case 5: return spOpcao5;
+    case 6: return spOpcao6;
+    case 7: return spOpcao7;
+    case 8: return spOpcao8;
+    default: return nullptr;
+    }
+}
+
+void TFrmMnu_Mod::FormShow() {
+    resize(LARGURA_FORM, ALTURA_FORM);
+    TFrmMod::FormShow();
+    lbMensagem->setVisible(true);
+    lbMensagem->setText(Mensagem(21));
+}
+
+void TFrmMnu_Mod::FormActivate() {
+    TFrmMod::FormActivate();
+    ParcelasIntPosVazia = false;
+    IniciaFormularioMenu();
+    VerificaOpcoesHabilitadas();
+    VerificaSomente1Opcao();
+}
+
+void TFrmMnu_Mod::VerificaSomente1Opcao() {
+    FocaPrimeiroControle();
+    // The options the operator can reach are the tab stops before the close button.
+    const QList<QWidget*> controles = ControlesTabOrder();
+    const qsizetype posEncerra = controles.indexOf(spEncerra);
+    const qsizetype quantidade = posEncerra < 0 ? controles.size() : posEncerra;
+    if (quantidade == 0 || quantidade == 1) {
+        Tag = int(quantidade);
+        TClick->start();
+    } else {
+        FocaPrimeiroControle();
+    }
+}
+
+void TFrmMnu_Mod::TClickTimer() {
+    TClick->stop();
+    QWidget* primeiro = FocaPrimeiroControle();
+    if (Tag == 0) {
+        FechaForm(mrOk);
+        EnviaArquivoErroPDV(255, Mensagem(993));
+    } else if (Tag == 1) {
+        if (auto* b = qobject_cast<QAbstractButton*>(primeiro)) b->click();
+    }
+}
+
+void TFrmMnu_Mod::HabilitaDesabilitaBotoes(bool Habilita) {
+    if (Habilita) {
+        VerificaOpcoesHabilitadas();
+        lbMensagem->setText(Mensagem(21));
+        Plataforma::ProcessMessages();
+    } else {
+        EmptyKeyQueue();
+        lbMensagem->setText(Mensagem(43));
+        Plataforma::ProcessMessages();
+        for (int i = 1; i <= MAX_OPCOES_MENU; ++i) Opcao(i)->setEnabled(false);
+    }
+    spEncerra->setEnabled(Habilita);
+    FocaPrimeiroControle();
+}
+
+void TFrmMnu_Mod::EmptyKeyQueue() {
+    if (!QCoreApplication::instance()) return;
+    QCoreApplication::removePostedEvents(nullptr, QEvent::KeyPress);
+    QCoreApplication::removePostedEvents(nullptr, QEvent::KeyRelease);
+    QCoreApplication::removePostedEvents(nullptr, QEvent::ShortcutOverride);
+    // Keys still waiting in the window system's queue are delivered into the filter.
+    DescartaTeclas filtro;
+    QCoreApplication::instance()->installEventFilter(&filtro);
+    QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
+    QCoreApplication::instance()->removeEventFilter(&filtro);
+}
+
+void TFrmMnu_Mod::spEncerraClick() { FechaForm(mrCancel); }

@@ -1,0 +1,419 @@
+#include "Modelokora.h"
+
+#include "Camposkora.h"
+#include "Constanteskora.h"
+#include "Koramain.h"
+#include "LeitorBytes.h"
+#include "Servicoskora.h"
+#include "bromo.h"
+#include "ciraz.h"
+#include "platform.h"
+#include "pontal.h"
+
+#include <QAbstractButton>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QShowEvent>
+#include <algorithm>
+#include <cstring>
+
+// Operations the host may still lack in a given build are bound weakly;
+// a missing one answers like a failed call.
+#define KORA_FRACO __attribute__((weak))
+KORA_FRACO void AplicaTemaTalvar(QWidget*);
+KORA_FRACO int LerSenha(uintptr_t, const QString&, const QString&, int, const QString&);
+KORA_FRACO int ProcessaDadosEmv(QLabel*);
+KORA_FRACO int ObtemDadosKora(char*, int, const QString&, int&);
+KORA_FRACO bool EhCartaoChipComContato();
+KORA_FRACO int RemoveCartao(const QString&);
+KORA_FRACO int FinalizaComunicacaoPinpad();
+KORA_FRACO int AutorizaTransacao(const TTransacao*, QLabel*, int);
+KORA_FRACO bool TransacoesHabilitadasIntPos(int);
+KORA_FRACO int PontalLeCampoMaxLen(int, int, char*, int&, int);
+KORA_FRACO QString Dollar(const QString&);
+#undef KORA_FRACO
+#define CHAMA_HOST(padrao, f, ...) (::f ? ::f(__VA_ARGS__) : (padrao))
+
+TFrmMod* FrmMod = nullptr;
+
+namespace {
+// Tagged chip data never exceed this.
+constexpr int TAM_DADOS_CHIP = 1025;
+constexpr int TAM_COPIA_CHIP = 1024;
+
+QString Campo(int campo) {
+    QString t;
+    LeCampo(t, campo, 0);
+    return t;
+}
+
+int GravaBytes(uint16_t campo, const QByteArray& dados) {
+    return PontalGravaCampo(campo, 0, reinterpret_cast<const unsigned char*>(dados.constData()),
+                            int32_t(dados.size()));
+}
+
+// The form's name in audit lines: its objectName, Latin-1 on the host side.
+QString NomeForm(const QWidget* w) { return w->objectName(); }
+} // namespace
+
+TFrmMod::TFrmMod(QWidget* pai) : QDialog(pai) {
+    setObjectName(QStringLiteral("FrmMod"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    resize(LARGURA_FORM, ALTURA_FORM);
+
+    ImgFundo = new QLabel(this);
+    ImgFundo->setObjectName(QStringLiteral("ImgFundo"));
+    ImgFundo->setGeometry(0, 0, LARGURA_FORM, ALTURA_FORM);
+    ImgFundo->setScaledContents(true);
+    ImgFundo->setPixmap(QPixmap(QStringLiteral(":/img/fundo.png")));
+
+    lbTitulo = new QLabel(QStringLiteral("FORMULÁRIO PADRÃO"), this);
+    lbTitulo->setObjectName(QStringLiteral("lbTitulo"));
+    lbTitulo->setGeometry(16, 10, 596, 48);
+    lbTitulo->setWordWrap(true);
+    lbTitulo->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    {
+        QFont f = lbTitulo->font();
+        f.setBold(true);
+        f.setPointSize(14);
+        lbTitulo->setFont(f);
+        QPalette p = lbTitulo->palette();
+        p.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
+        lbTitulo->setPalette(p);
+    }
+
+    lbMensagem = new QLabel(QStringLiteral("Mensagem informativa ao operador"), this);
+    lbMensagem->setObjectName(QStringLiteral("lbMensagem"));
+    lbMensagem->setGeometry(12, 390, 520, 22);
+    {
+        QFont f = lbMensagem->font();
+        f.setBold(true);
+        lbMensagem->setFont(f);
+    }
+
+    panelLogo = new QFrame(this);
+    panelLogo->setObjectName(QStringLiteral("panelLogo"));
+    panelLogo->setGeometry(548, 388, 68, 25);
+    panelLogo->setFrameShape(QFrame::NoFrame);
+
+    ImageLogo = new QLabel(panelLogo);
+    ImageLogo->setObjectName(QStringLiteral("ImageLogo"));
+    ImageLogo->setGeometry(0, 0, 68, 25);
+    ImageLogo->setScaledContents(true);
+    ImageLogo->setPixmap(QPixmap(QStringLiteral(":/img/logo.png")));
+
+    lbVersao = new QLabel(this);
+    lbVersao->setObjectName(QStringLiteral("lbVersao"));
+    lbVersao->setGeometry(396, 368, 220, 16);
+    lbVersao->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+TFrmMod::~TFrmMod() { ExecutaFormDestroy(); }
+
+TFrmMod* TFrmMod::Cria() { return CriaForm<TFrmMod>(); }
+
+void TFrmMod::ExecutaFormCreate() {
+    if (criado_) return;
+    criado_ = true;
+    FormCreate();
+}
+
+void TFrmMod::ExecutaFormDestroy() {
+    if (destruido_) return;
+    destruido_ = true;
+    FormDestroy();
+}
+
+void TFrmMod::FormCreate() {
+    const QString versao = QStringLiteral("Tulen - v") + VERSAO_DO_MODULO;
+    lbVersao->setText(versao);
+    const QByteArray b = versao.toLatin1();
+    const size_t n = std::min<size_t>(size_t(b.size()), sizeof TITULO_APLICACAO - 1);
+    std::memcpy(TITULO_APLICACAO, b.constData(), n);
+    TITULO_APLICACAO[n] = '\0';
+
+    // No task-bar button of its own.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    if (::AplicaTemaTalvar) ::AplicaTemaTalvar(this);
+
+    Audita(QStringLiteral("Criou: ") + NomeForm(this));
+}
+
+void TFrmMod::FormShow() {
+    bCapturaSenha = true;
+    setFixedSize(LARGURA_FORM, ALTURA_FORM);
+    lbMensagem->clear();
+    FocaPrimeiroControle();
+}
+
+void TFrmMod::FormActivate() {}
+
+void TFrmMod::FormDestroy() { Audita(QStringLiteral("Destruiu: ") + NomeForm(this)); }
+
+bool TFrmMod::GravaCamposPontal() { return true; }
+
+void TFrmMod::showEvent(QShowEvent* e) {
+    if (!e->spontaneous()) {
+        FormShow();
+        if (QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen())
+            move(tela->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    }
+    QDialog::showEvent(e);
+}
+
+bool TFrmMod::event(QEvent* e) {
+    const bool r = QDialog::event(e);
+    if (e->type() == QEvent::WindowActivate) FormActivate();
+    return r;
+}
+
+void TFrmMod::keyPressEvent(QKeyEvent* e) {
+    // Dialogs close only through their own buttons.
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        e->accept();
+        return;
+    }
+    const QString t = e->text();
+    if (t.size() == 1 && t.at(0).isLetterOrNumber() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+        ClicaAcelerador(t.at(0))) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+bool TFrmMod::ClicaAcelerador(QChar tecla) {
+    const QChar alvo = tecla.toUpper();
+    for (QAbstractButton* b : findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(this) || !b->isEnabled()) continue;
+        const QString s = b->text();
+        for (qsizetype i = 0; i + 1 < s.size(); ++i) {
+            if (s.at(i) != QLatin1Char('&')) continue;
+            if (s.at(i + 1) == QLatin1Char('&')) {
+                ++i;
+                continue;
+            }
+            if (s.at(i + 1).toUpper() == alvo) {
+                b->setFocus();
+                b->click();
+                return true;
+            }
+            break;
+        }
+    }
+    return false;
+}
+
+QList<QWidget*> TFrmMod::ControlesTabOrder() const {
+    QList<QWidget*> lista;
+    const QWidget* inicio = this;
+    for (QWidget* w = inicio->nextInFocusChain(); w && w != inicio; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this) && w->window() == this)
+            lista.append(w);
+    }
+    return lista;
+}
+
+QWidget* TFrmMod::FocaPrimeiroControle() {
+    const QList<QWidget*> lista = ControlesTabOrder();
+    if (lista.isEmpty()) return nullptr;
+    lista.first()->setFocus(Qt::TabFocusReason);
+    return lista.first();
+}
+
+void TFrmMod::FechaForm(int resultado) { done(resultado); }
+
+// ---- PIN -------------------------------------------------------------------------
+
+bool TFrmMod::VerificaCapturaSenha() {
+    if (!bCapturaSenha) return true;
+    const int r = CHAMA_HOST(-1, LerSenha, Plataforma::HandleAplicacao(), QString(), QString(), 0, lbTitulo->text());
+    if (r == 0) return true;
+    PontalGravaArquivo();
+    PontalLimpaCampo(CAMPO_RESULTADO_TRANSACAO);
+    FechaForm(mrOk);
+    return false;
+}
+
+// ---- Chip ------------------------------------------------------------------------
+
+bool TFrmMod::VerificaProcessaCartao() {
+    char lido[2] = {};
+    int tamanho = 0;
+    const int r = CHAMA_HOST(-1, PontalLeCampoMaxLen, int(CAMPO_LIDO_CHIP), 0, lido, tamanho, 1);
+    if (r != 0 && r != -100) return false;
+    if (!(tamanho == 1 && lido[0] == '1')) return true;
+
+    const int ret = CHAMA_HOST(-1, ProcessaDadosEmv, lbMensagem);
+    Plataforma::ProcessMessages();
+    if (ret == 0) return true;
+
+    const QString mostrado = lbMensagem->text();
+    if (ret == 9) {
+        if (Campo(CAMPO_TRATAMENTO_CHIP_9) == QLatin1String("1")) {
+            PontalLimpaCampo(CAMPO_MARCA_CONSULTA_CDC);
+            GravaCampoString(CAMPO_TEXTO_RESULTADO, 0, Mensagem(1885));
+        } else {
+            GravaCampoString(CAMPO_TEXTO_RESULTADO, 0, Mensagem(801));
+        }
+        return false;
+    }
+    if (ret == 7) EnviaTransacaoAdviceOffLine();
+    GravaCampoString(CAMPO_TEXTO_RESULTADO, 0, mostrado);
+    PontalGravaArquivo();
+    PontalLimpaCampo(CAMPO_RESULTADO_TRANSACAO);
+    FechaForm(mrOk);
+    return false;
+}
+
+void TFrmMod::EnviaTransacaoAdviceOffLine() {
+    if (Produto.em(OffProduto::PERMITE_ADVICE) != '1') return;
+    if (VerificaObtemDadosEmv() && GravaCamposPontal()) {
+        CHAMA_HOST(-1, AutorizaTransacao, pTransacao, lbMensagem, 0);
+        GravaCampoString(CAMPO_CODIGO_RESPOSTA, 0, QStringLiteral("FF"));
+    }
+}
+
+bool TFrmMod::VerificaObtemDadosEmv() {
+    Audita(QStringLiteral("Kora41 - Entrou em VODEmv"));
+    const QString tipoOperacao = Campo(CAMPO_TIPO_OPERACAO_CARTAO);
+    Audita(FormataMensagem(QStringLiteral("Kora41 - VODEmv - TipoOperacaoCartao : %s"), tipoOperacao));
+
+    if (!Campo(CAMPO_DADOS_CARTAO).isEmpty() && tipoOperacao == QLatin1String("2")) return true;
+    if (tipoOperacao != QLatin1String("0") && tipoOperacao != QLatin1String("1") && tipoOperacao != QLatin1String("2"))
+        return true;
+
+    char buffer[TAM_DADOS_CHIP] = {};
+    if (Campo(CAMPO_RESPOSTA_CHIP) == QLatin1String("Y3")) {
+        // Approved offline without going online: the request carries the
+        // card's decision and the transaction result instead of fresh chip data.
+        int tamanho = 0;
+        CHAMA_HOST(-1, PontalLeCampoMaxLen, int(CAMPO_DADOS_CHIP), 0, buffer, tamanho, TAM_COPIA_CHIP);
+        ProcuraCampo("002:", reinterpret_cast<const unsigned char*>(buffer), tamanho, TAM_COPIA_CHIP);
+
+        int tamResultado = 0;
+        if (CHAMA_HOST(-1, PontalLeCampoMaxLen, int(CAMPO_RESULTADO_TRANSACAO), 0, buffer, tamResultado,
+                       TAM_COPIA_CHIP) != 0)
+            return false;
+        tamResultado = std::clamp(tamResultado, 0, TAM_COPIA_CHIP);
+        QByteArray novo("006:Y3");
+        novo.append('\0');
+        novo.append(buffer, tamResultado);
+        return GravaBytes(CAMPO_DADOS_CHIP, novo) == 0;
+    }
+
+    const char digito = Produto.em(OffProduto::TIPO_PRODUTO_CHIP);
+    const int tipoProduto = (digito >= '0' && digito <= '9') ? digito - '0' : 0;
+    const QString extra = RemoveFormato(Campo(CAMPO_VALOR_SAQUE)).trimmed().left(12);
+
+    int tamanho = 0;
+    const int r = CHAMA_HOST(-1, ObtemDadosKora, buffer, tipoProduto, extra, tamanho);
+    if (r == 0) {
+        tamanho = std::clamp(tamanho, 0, TAM_DADOS_CHIP);
+        if (tamanho > 0) GravaBytes(CAMPO_DADOS_CHIP, QByteArray(buffer, tamanho));
+        ProcuraCampo("006:", reinterpret_cast<const unsigned char*>(buffer), tamanho, TAM_COPIA_CHIP);
+        Audita(QStringLiteral("Kora41 - Saiu de VODEmv"));
+        return true;
+    }
+    if (!Campo(CAMPO_FALHA_CHIP_NAO_ERRO).isEmpty()) {
+        Audita(QStringLiteral("Kora41 - Saiu de VODEmv"));
+        return true;
+    }
+    if (CHAMA_HOST(false, EhCartaoChipComContato)) {
+        lbMensagem->setText(Mensagem(944));
+        CHAMA_HOST(-1, RemoveCartao, Mensagem(944));
+    }
+    CHAMA_HOST(-1, FinalizaComunicacaoPinpad);
+    Audita(FormataMensagem(QStringLiteral("Kora41 - VODEmv: ObtemDadosKora retornou erro: [%d]"), r));
+    EnviaArquivoErroPDV(r, Mensagem(884));
+    FechaForm(mrOk);
+    return false;
+}
+
+void TFrmMod::ProcuraCampo(const char* chave, const unsigned char* dados, int tamDados, int capacidade) {
+    if (!chave || std::strlen(chave) != 4 || !dados) return;
+    if (tamDados > TAM_DADOS_CHIP)
+        Audita(FormataMensagem(QStringLiteral("ModeloKora - ProcuraCampo - TamDados: %d, TamVariaveis: %d"), tamDados,
+                               TAM_DADOS_CHIP));
+    // Never trust the stated length beyond the buffer the caller owns.
+    const int n = std::max(0, std::min({tamDados, capacidade, TAM_COPIA_CHIP}));
+    const QByteArray copia(reinterpret_cast<const char*>(dados), n);
+
+    int achado = -1;
+    for (int i = 0; i < n - 5; ++i) {
+        if (std::memcmp(copia.constData() + i, chave, 4) == 0) {
+            achado = i;
+            break;
+        }
+    }
+    if (achado < 0) return;
+
+    LeitorBytes leitor(reinterpret_cast<const unsigned char*>(copia.constData()), size_t(n));
+    if (!leitor.pula(size_t(achado) + 4)) return;
+    const int inicio = int(leitor.posicao());
+    const int fim = int(copia.indexOf('\0', inicio));
+    if (fim < 0) return;
+    QByteArray valor;
+    if (!leitor.bytes(size_t(fim - inicio), valor)) return;
+
+    if (std::memcmp(chave, "006:", 4) == 0)
+        GravaBytes(CAMPO_RESPOSTA_CHIP, valor);
+    else if (std::memcmp(chave, "002:", 4) == 0)
+        GravaBytes(CAMPO_TAG_002, valor);
+}
+
+// ---- Cancellation ------------------------------------------------------------------
+
+bool TFrmMod::VerificaGravaTipoTrnCredito() {
+    QString tipo;
+    if (CHAMA_HOST(false, TransacoesHabilitadasIntPos, int(INTPOS_TRANSACAO_HABILITADA_CANCEL_CAPTURA_PRE)) &&
+        !CHAMA_HOST(false, TransacoesHabilitadasIntPos, int(INTPOS_TRANSACAO_HABILITADA_CREDITO)))
+        tipo = QStringLiteral("21");
+    else
+        tipo = Campo(CAMPO_TIPO_OPERACAO_CARTAO) == QLatin1String("2") ? QStringLiteral("55") : QStringLiteral("54");
+    return GravaCampoString(CAMPO_CODIGO_TIPO_TRANSACAO, 0, tipo) == 0;
+}
+
+bool TFrmMod::ConfirmaFormataCancelamento(bool bGravaArquivo) {
+    QString cartao;
+    if (Campo(CAMPO_ORIGEM_DADOS_CARTAO_CNC) == QLatin1String("1") &&
+        Campo(CAMPO_TIPO_OPERACAO_CARTAO) == QLatin1String("1")) {
+        cartao = Campo(CAMPO_DADOS_CARTAO_CNC) + QLatin1Char('-') + Campo(CAMPO_DADOS_CARTAO_CNC_2);
+    } else {
+        QString s = Campo(Campo(CAMPO_TIPO_OPERACAO_CARTAO) == QLatin1String("2") ? CAMPO_CARTAO_DIGITADO
+                                                                                     : CAMPO_TRILHA2);
+        if (s.startsWith(QLatin1String("CMT:"))) s = s.mid(4);
+        if (s.trimmed().isEmpty()) s = Campo(CAMPO_DADOS_CARTAO);
+        qsizetype fim = s.indexOf(QLatin1Char('='));
+        if (fim < 0) fim = s.size();
+        const qsizetype inicio = std::max<qsizetype>(0, fim - 4);
+        cartao = s.left(6) + QLatin1Char('-') + s.mid(inicio, fim - inicio);
+    }
+    const QString d = Campo(CAMPO_DATA_ORIGINAL);
+    const QString data = d.mid(0, 2) + QLatin1Char('/') + d.mid(2, 2) + QLatin1Char('/') + d.mid(6, 2);
+    const QString valor = CHAMA_HOST(Campo(CAMPO_VALOR_TRANSACAO), Dollar, Campo(CAMPO_VALOR_TRANSACAO));
+    const QString valorCancelar = CHAMA_HOST(Campo(CAMPO_VALOR_CANCELAR), Dollar, Campo(CAMPO_VALOR_CANCELAR));
+
+    const QString texto = FormataMensagem(Mensagem(2582), cartao, data, valor, valorCancelar,
+                                          Campo(CAMPO_NSU_ORIGINAL)) +
+                          Mensagem(2583) + QStringLiteral("\n\r");
+
+    if (QWidget* bt = findChild<QWidget*>(QStringLiteral("btRetorna"))) {
+        // Takes the focus away from whatever a stray key would reach.
+        bt->setEnabled(true);
+        bt->setFocus();
+        bt->setEnabled(false);
+    }
+    const int resposta = Plataforma::MessageBox(texto, QString::fromLatin1(TITULO_APLICACAO), Plataforma::MB_YESNO,
+                                                Plataforma::Icone::Informacao, this);
+    Plataforma::ProcessMessages();
+    if (resposta != Plataforma::IDYES) {
+        FechaForm(mrOk);
+        if (bGravaArquivo) PontalGravaArquivo();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,113 @@
+// Base of every dialog of the module: the common look (borderless, top-most,
+// centred 628x422 over the background picture, title, version, operator
+// message line, logo), the audit lines of each form's life, and the card
+// steps every transaction inherits (chip processing, chip data, PIN, credit
+// transaction type, confirmation of the sale to cancel).
+#pragma once
+#include "transacao.h"
+
+#include <QDialog>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QWidget;
+
+#define KORA_FORM_API __attribute__((visibility("default")))
+
+// Modal results as the host and the menus read them.
+constexpr int mrNone = 0;
+constexpr int mrOk = 1;     // the request has been carried to an end; menus above close
+constexpr int mrCancel = 2; // the operator abandoned it
+
+// Fixed size of every dialog.
+constexpr int LARGURA_FORM = 628;
+constexpr int ALTURA_FORM = 422;
+
+// Runs the descendant's FormDestroy while the whole object still exists: a
+// base destructor could only reach the base version.
+template <class T> class TFormFinal final : public T {
+public:
+    using T::T;
+    ~TFormFinal() override { this->ExecutaFormDestroy(); }
+};
+
+class KORA_FORM_API TFrmMod : public QDialog {
+public:
+    explicit TFrmMod(QWidget* pai = nullptr);
+    ~TFrmMod() override;
+
+    // Constructs a T and runs its FormCreate (a constructor cannot reach a
+    // descendant's override). Every form class's Cria() goes through here.
+    template <class T> static T* CriaForm() {
+        T* f = new TFormFinal<T>();
+        f->ExecutaFormCreate();
+        return f;
+    }
+    static TFrmMod* Cria();
+
+    // ---- Controls, in declaration order -------------------------------------
+    QLabel* ImgFundo = nullptr;
+    QLabel* lbTitulo = nullptr;
+    QLabel* lbMensagem = nullptr;
+    QFrame* panelLogo = nullptr;
+    QLabel* ImageLogo = nullptr;
+    QLabel* lbVersao = nullptr;
+
+    // ---- Set by descendants ---------------------------------------------------
+    // Whether VerificaCapturaSenha asks for the PIN; true again at each show.
+    bool bCapturaSenha = true;
+    // Descriptor of the request this form sends; none for forms that send nothing.
+    const TTransacao* pTransacao = nullptr;
+
+    // ---- Virtual steps ----------------------------------------------------------
+    virtual bool VerificaCapturaSenha();
+    // Records the form's data in the field store before a request.
+    virtual bool GravaCamposPontal();
+
+    // Life of the form: right after construction, on each show, on each
+    // activation, right before destruction.
+    virtual void FormCreate();
+    virtual void FormShow();
+    virtual void FormActivate();
+    virtual void FormDestroy();
+
+    // ---- Card steps --------------------------------------------------------------
+    // Chip processing before the request; true to go on.
+    bool VerificaProcessaCartao();
+    // Chip data for the request; true when they are in place.
+    bool VerificaObtemDadosEmv();
+    void EnviaTransacaoAdviceOffLine();
+    // Field 10233 for a cancellation; true when written.
+    bool VerificaGravaTipoTrnCredito();
+    // The operator confirms the sale to be cancelled; true on Yes.
+    bool ConfirmaFormataCancelamento(bool bGravaArquivo);
+    // Copies the value of tag `chave` ("006:" or "002:") of the pinpad's tagged
+    // data into its host field.
+    void ProcuraCampo(const char* chave, const unsigned char* dados, int tamDados, int capacidade);
+
+    // ---- Helpers for descendants ------------------------------------------------
+    // The controls that take the focus with Tab, in tab order.
+    QList<QWidget*> ControlesTabOrder() const;
+    // Focus on the first control in tab order; returns it (or nullptr).
+    QWidget* FocaPrimeiroControle();
+    // Ends the modal loop with `resultado` (mrOk, mrCancel).
+    void FechaForm(int resultado);
+
+    void ExecutaFormCreate();
+    void ExecutaFormDestroy();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    // A digit or letter that no control took: clicks the visible, enabled
+    // button whose caption carries it as accelerator ("&1 - ..."). True when clicked.
+    bool ClicaAcelerador(QChar tecla);
+
+private:
+    bool criado_ = false;
+    bool destruido_ = false;
+};
+
+extern KORA_FORM_API TFrmMod* FrmMod;

@@ -1,0 +1,212 @@
+#include "Baixatecnicakora.h"
+
+#include "Camposkora.h"
+#include "Koramain.h"
+#include "Ligacaohost.h"
+#include "platform.h"
+#include "pontal.h"
+#include "transaction/Descritoreskora.h"
+
+#include <QFile>
+#include <QLabel>
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+namespace {
+
+const QString kIniCliente = QStringLiteral("Cliente.ini");
+const QString kSecao = QStringLiteral("DadosPinpad");
+const QString kUltimaVerificacao = QStringLiteral("DataHoraUltimaVerificacao");
+const QString kIntervalo = QStringLiteral("IntervaloEmMinutosBaixaTecnica");
+const QString kUltimaBaixa = QStringLiteral("UltimaBaixaTecnica");
+const QString kVersao = QStringLiteral("VersaoAutomacao");
+const QString kSam = QStringLiteral("DadosModuloSAM");
+const QString kSerie = QStringLiteral("NumeroSeriePinpad");
+
+constexpr int TAM_BLOCO_PINPAD = 257;
+constexpr int TAM_ITEM_SALVO = 1024;
+constexpr int TAM_REGISTRO_CARTAO = 54;
+constexpr int TAM_VERSAO = 10;
+const char kFormatoData[] = "ddMMyyyyHHmmss";
+
+QString LeChave(const QString& chave, const QString& padrao = {}) {
+    return Plataforma::LeIni(kIniCliente, kSecao, chave, padrao);
+}
+void GravaChave(const QString& chave, const QString& valor) { Plataforma::GravaIni(kIniCliente, kSecao, chave, valor); }
+
+// A field element as it was, to be put back exactly.
+struct CampoSalvo {
+    bool existe = false;
+    QByteArray dados;
+};
+
+CampoSalvo Salva(uint16_t campo, uint16_t indice, int capacidade) {
+    CampoSalvo s;
+    QByteArray b(capacidade, '\0');
+    int32_t tam = capacidade;
+    s.existe = PontalLeCampo(campo, indice, &tam, reinterpret_cast<unsigned char*>(b.data())) == 0;
+    if (s.existe) s.dados = b.left(std::clamp<int32_t>(tam, 0, capacidade));
+    return s;
+}
+
+int16_t Grava(uint16_t campo, uint16_t indice, const QByteArray& dados) {
+    return PontalGravaCampo(campo, indice, reinterpret_cast<const unsigned char*>(dados.constData()),
+                            int32_t(dados.size()));
+}
+
+void Restaura(uint16_t campo, const CampoSalvo& s) {
+    if (s.existe)
+        Grava(campo, 0, s.dados);
+    else
+        PontalLimpaCampo(campo);
+}
+
+QString Campo(int campo) {
+    QString t;
+    LeCampo(t, campo, 0);
+    return t;
+}
+
+// A pinpad data block, always TAM_BLOCO_PINPAD bytes whatever the library handed back.
+bool BlocoPinpad(int modo, QByteArray& bloco) {
+    bloco = QByteArray(TAM_BLOCO_PINPAD, '\0');
+    const bool ok = KORA_HOST(-1, MontaDadosPinpad, modo, bloco) == 0;
+    bloco = bloco.leftJustified(TAM_BLOCO_PINPAD, '\0', true);
+    return ok;
+}
+
+QString TextoBloco(const QByteArray& bloco, int inicio, int tamanho) {
+    return Apara(QString::fromLatin1(bloco.mid(inicio, tamanho)));
+}
+
+QByteArray ItemSemDadosPinpad() { return QByteArray(256, ' ') + '\0'; }
+
+int CodigoResposta() {
+    bool ok = false;
+    const int v = Campo(CAMPO_CODIGO_RESPOSTA).trimmed().toInt(&ok);
+    return ok ? v : 255;
+}
+
+// The write-off request itself; true when the acquirer approved it.
+bool EnviaBaixaTecnica(QLabel* mensagem) {
+    const CampoSalvo requisicao = Salva(CAMPO_CODIGO_REQUISICAO, 0, TAM_ITEM_SALVO);
+    if (GravaCampoString(CAMPO_CODIGO_REQUISICAO, 0, QStringLiteral("39")) != 0) return false;
+    const QString textoLabel = mensagem ? mensagem->text() : QString();
+    const CampoSalvo registro = Salva(CAMPO_REGISTRO_CARTAO, 0, TAM_REGISTRO_CARTAO);
+
+    KORA_HOST(-1, AutorizaTransacao, &TrnBaixaTecnica, mensagem, 0);
+
+    if (registro.existe && !registro.dados.isEmpty()) Grava(CAMPO_REGISTRO_CARTAO, 0, registro.dados);
+    if (mensagem) mensagem->setText(textoLabel);
+    Plataforma::ProcessMessages();
+    const bool aprovada = CodigoResposta() == 0;
+    // Until the transaction's own authorization, its outcome is "not done".
+    GravaCampoString(CAMPO_CODIGO_RESPOSTA, 0, QStringLiteral("255"));
+    GravaCampoString(CAMPO_TEXTO_RESULTADO, 0, Mensagem(801));
+    Restaura(CAMPO_CODIGO_REQUISICAO, requisicao);
+    return aprovada;
+}
+
+QDate Ontem(const QDate& hoje) {
+    const QString r = KORA_HOST(QString(), SubtraiData, hoje.toString(QStringLiteral("ddMMyyyy")), 1);
+    const QDate d = QDate::fromString(r.trimmed(), QStringLiteral("ddMMyyyy"));
+    return d.isValid() ? d : hoje.addDays(-1);
+}
+
+void CopiaSeExiste(const QString& origem, const QString& destino) {
+    const QString dir = Plataforma::DiretorioHost();
+    if (QFile::exists(dir + origem)) Plataforma::CopiaArquivo(dir + origem, dir + destino, false);
+}
+
+// `prefixo` + yyyymmdd + `extensao` for yesterday (-> ".offda") and today (-> ".off").
+void CopiaOffLine(const QString& prefixo, const QString& extensao) {
+    const QDate hoje = Plataforma::Agora().date();
+    const QString ontem = prefixo + Ontem(hoje).toString(QStringLiteral("yyyyMMdd"));
+    const QString atual = prefixo + hoje.toString(QStringLiteral("yyyyMMdd"));
+    CopiaSeExiste(ontem + extensao, ontem + QStringLiteral(".offda"));
+    CopiaSeExiste(atual + extensao, atual + QStringLiteral(".off"));
+}
+
+} // namespace
+
+bool VerificaSeDeuHorarioBaixaTecnica(const QString& agora, const QString& ultima, const QString& intervalo) {
+    if (ultima.trimmed().isEmpty()) return true;
+    bool ok = false;
+    int minutos = intervalo.trimmed().toInt(&ok);
+    if (!ok) minutos = 0;
+    const QDateTime a = QDateTime::fromString(agora.trimmed().left(14), QString::fromLatin1(kFormatoData));
+    const QDateTime u = QDateTime::fromString(ultima.trimmed().left(14), QString::fromLatin1(kFormatoData));
+    // A time stamp that cannot be read must not stop the reports.
+    if (!a.isValid() || !u.isValid()) return true;
+    const qint64 passados = std::llabs(u.secsTo(a)) / 60;
+    return passados >= minutos;
+}
+
+bool VerificaMontaDadosRealizaBaixaTecnica(QLabel* mensagem) { return VerificaMontaDadosRealizaBaixaTecnica(true, mensagem); }
+
+bool VerificaMontaDadosRealizaBaixaTecnica(bool bVerificaHorario, QLabel* mensagem) {
+    const QString agora = Plataforma::Agora().toString(QString::fromLatin1(kFormatoData));
+    const QString ultimaVerificacao = LeChave(kUltimaVerificacao);
+    const QString intervalo = LeChave(kIntervalo, QStringLiteral("0"));
+    const QString ultimaBaixa = LeChave(kUltimaBaixa);
+    const QString versaoGuardada = LeChave(kVersao).left(TAM_VERSAO);
+    const QString versaoAtual = Campo(CAMPO_VERSAO_AUTOMACAO).left(TAM_VERSAO);
+
+    const bool mudou = agora.left(8) != ultimaBaixa.left(8) || versaoAtual != versaoGuardada;
+    if (!mudou && bVerificaHorario && !VerificaSeDeuHorarioBaixaTecnica(agora, ultimaVerificacao, intervalo))
+        return false;
+
+    QByteArray bloco3;
+    const bool ok3 = BlocoPinpad(3, bloco3);
+    std::array<CampoSalvo, 3> itens;
+    for (uint16_t i = 0; i < 3; ++i) itens[i] = Salva(CAMPO_ITENS_BAIXA_TECNICA, i, TAM_ITEM_SALVO);
+
+    if (!ok3) {
+        // No pinpad to report: the request items say so and nothing is sent.
+        Grava(CAMPO_ITENS_BAIXA_TECNICA, 0, QByteArray(100, ' '));
+        Grava(CAMPO_ITENS_BAIXA_TECNICA, 1, ItemSemDadosPinpad());
+        Grava(CAMPO_ITENS_BAIXA_TECNICA, 2, QByteArrayLiteral("No DUKPT"));
+        return false;
+    }
+
+    Grava(CAMPO_ITENS_BAIXA_TECNICA, 0, bloco3.left(100));
+    const QString serie = TextoBloco(bloco3, 80, 20);
+    QByteArray bloco125;
+    const bool ok125 = BlocoPinpad(125, bloco125);
+    const QString sam = ok125 ? TextoBloco(bloco125, 40, 217) : QString();
+
+    bool resultado = false;
+    if (sam == LeChave(kSam) && serie == LeChave(kSerie) && !mudou) {
+        if (bVerificaHorario) GravaChave(kUltimaVerificacao, agora);
+    } else {
+        if (ok125) {
+            const qsizetype fim = bloco125.indexOf('\0');
+            Grava(CAMPO_ITENS_BAIXA_TECNICA, 1, fim < 0 ? bloco125 : bloco125.left(fim));
+        } else {
+            Grava(CAMPO_ITENS_BAIXA_TECNICA, 1, ItemSemDadosPinpad());
+            Grava(CAMPO_ITENS_BAIXA_TECNICA, 2, QByteArrayLiteral("No DUKPT"));
+        }
+        KORA_HOST(-1, MontaBufferDadosDUKPTBaixaTecnica);
+        resultado = EnviaBaixaTecnica(mensagem);
+        if (resultado) {
+            GravaChave(kSam, sam);
+            GravaChave(kUltimaBaixa, agora);
+            GravaChave(kUltimaVerificacao, agora);
+            GravaChave(kSerie, serie);
+            GravaChave(kVersao, versaoAtual);
+        }
+    }
+
+    // The transaction's own request goes out with the items it had.
+    if (std::none_of(itens.begin(), itens.end(), [](const CampoSalvo& s) { return s.existe; })) {
+        PontalLimpaCampo(CAMPO_ITENS_BAIXA_TECNICA);
+    } else {
+        for (uint16_t i = 0; i < 3; ++i) Grava(CAMPO_ITENS_BAIXA_TECNICA, i, itens[i].dados);
+    }
+    return resultado;
+}
+
+void CopiaAuditOffLine() { CopiaOffLine(QStringLiteral("Audit/"), QStringLiteral(".aud")); }
+
+void CopiaLogBibliPinpadOffLine() { CopiaOffLine(QStringLiteral("BiblPinPad."), QStringLiteral(".dmp")); }

@@ -1,0 +1,76 @@
+#include "Despachokora.h"
+
+#include "Koramain.h"
+
+#include <array>
+
+namespace {
+
+struct EntradaForm {
+    FormEntrada form;
+    const char* nome;
+    void (*executa)(); // nullptr while the form's class does not exist
+};
+
+// In the order of FormEntrada. To connect a form, give its line a runner:
+//   {FormEntrada::Vis_Deb, "FrmVis_Deb", [] { ExecutaForm<TFrmVis_Deb>(FrmVis_Deb, "FrmVis_Deb"); }},
+constexpr std::array<EntradaForm, size_t(FormEntrada::Quantidade)> kForms{{
+    {FormEntrada::VendaQRCode, "FrmVendaQRCode", nullptr},
+    {FormEntrada::CancVendaQRCode, "FrmCancVendaQRCode", nullptr},
+    {FormEntrada::Vis_Crd, "FrmVis_Crd", nullptr},
+    {FormEntrada::Est_CrdPar, "FrmEst_CrdPar", nullptr},
+    {FormEntrada::Cpr_AdmCrdPar, "FrmCpr_AdmCrdPar", nullptr},
+    {FormEntrada::Cred_Mnu, "FrmCred_Mnu", nullptr},
+    {FormEntrada::Auto, "FrmAuto", nullptr},
+    {FormEntrada::Coleta_Taxas, "FrmColeta_Taxas", nullptr},
+    {FormEntrada::Con_ParAdm, "FrmCon_ParAdm", nullptr},
+    {FormEntrada::Vis_Deb, "FrmVis_Deb", nullptr},
+    {FormEntrada::Deb_Mnu, "FrmDeb_Mnu", nullptr},
+    {FormEntrada::Reimpressao_Trn, "FrmReimpressao_Trn", nullptr},
+    {FormEntrada::Crd_Cnc, "FrmCrd_Cnc", nullptr},
+    {FormEntrada::Deb_Cnc, "FrmDeb_Cnc", nullptr},
+    {FormEntrada::Pre_Pre, "FrmPre_Pre", nullptr},
+    {FormEntrada::PagtoConta_Trn, "FrmPagtoConta_Trn", nullptr},
+    {FormEntrada::Outros_Mnu, "FrmOutros_Mnu", nullptr},
+}};
+
+constexpr bool TabelaEmOrdem() {
+    for (size_t i = 0; i < kForms.size(); ++i)
+        if (size_t(kForms[i].form) != i || !kForms[i].nome) return false;
+    return true;
+}
+static_assert(TabelaEmOrdem(), "one line per form, in the order of FormEntrada");
+
+ObservadorDespacho& Observador() {
+    static ObservadorDespacho o;
+    return o;
+}
+
+const EntradaForm* Entrada(FormEntrada form) {
+    const auto i = size_t(form);
+    return i < kForms.size() ? &kForms[i] : nullptr;
+}
+
+} // namespace
+
+const char* NomeFormEntrada(FormEntrada form) {
+    const EntradaForm* e = Entrada(form);
+    return e ? e->nome : "";
+}
+
+bool FormEntradaDisponivel(FormEntrada form) {
+    const EntradaForm* e = Entrada(form);
+    return e && e->executa;
+}
+
+void ExecutaFormEntrada(FormEntrada form) {
+    const EntradaForm* e = Entrada(form);
+    if (!e) return;
+    if (Observador() && Observador()(e->nome)) return;
+    if (e->executa)
+        e->executa();
+    else
+        ReportaFormNaoCriado(e->nome);
+}
+
+void DefineObservadorDespacho(ObservadorDespacho observador) { Observador() = std::move(observador); }
