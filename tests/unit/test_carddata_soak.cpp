@@ -72,3 +72,17 @@ TEST(Soak, ScenarioHexFieldsAreDecodedBeforeTheSearch) {
     EXPECT_EQ(s.cartoes, std::vector<std::string>{"5899160000123450"});
     EXPECT_EQ(s.codigos, std::vector<std::string>{"123"});
 }
+
+#include "../../bench/Estatistica.h"
+
+TEST(Bench, MedianAndNearestRankP95) {
+    std::vector<double> v;
+    for (int i = 200; i >= 1; --i) v.push_back(i); // unsorted on purpose
+    const auto r = Bench::Resume(v);
+    EXPECT_EQ(r.n, 200u);
+    EXPECT_DOUBLE_EQ(r.mediana, 100.5);
+    EXPECT_DOUBLE_EQ(r.p95, 190);
+    EXPECT_DOUBLE_EQ(r.minimo, 1);
+    EXPECT_DOUBLE_EQ(Bench::Resume({7}).p95, 7);
+    EXPECT_EQ(Bench::Resume({}).n, 0u);
+}
