@@ -40,6 +40,7 @@ void Estado::reinicia() {
     respostasAdquirente.clear();
     arquivos = requisicoes = erros = audit = pinpad = chamadas = QJsonArray();
     mensagensLidas.clear();
+    sequenciaAdquirente = 0;
 }
 
 Estado& estado() {

@@ -50,6 +50,9 @@ struct HOSTSIM_API Estado {
     QJsonArray chamadas;   // "calls"
     QMap<int, QString> mensagensLidas; // "messages"
 
+    // Requests the built-in acquirer approved, for its NSU and authorization codes.
+    uint32_t sequenciaAdquirente = 0;
+
     // Back to a fresh host (the host directory is set by the runner).
     void reinicia();
 };
@@ -72,5 +75,10 @@ HOSTSIM_API bool AplicaCampos(const QJsonObject& objeto, CamposHost& campos, QSt
 
 // Records a call of the journal's "calls" list.
 HOSTSIM_API void RegistraChamada(const QString& operacao, const QJsonArray& argumentos = {});
+
+// For `hostsim run --help`: every scriptable operation with its out-values,
+// and the rules the acquirer follows when no reply is queued.
+HOSTSIM_API QString AjudaOperacoes();
+HOSTSIM_API QString RegrasAdquirente();
 
 } // namespace hostsim

@@ -23,8 +23,15 @@ QByteArray MascaraPan(const QByteArray& texto) {
         }
         qsizetype j = i;
         while (j < n && r[j] >= '0' && r[j] <= '9') ++j;
-        if (j - i >= 13)
+        if (j - i >= 13) {
             for (qsizetype k = i + 6; k < j - 4; ++k) r[k] = '*';
+            // What follows a card number's track separator is the rest of the
+            // track (expiry, service code, discretionary data).
+            if (j < n && (r[j] == '=' || r[j] == '^' || r[j] == 'D')) {
+                ++j;
+                while (j < n && r[j] != ' ' && r[j] != '\t' && r[j] != ';' && r[j] != '|') r[j++] = '*';
+            }
+        }
         i = j;
     }
     return r;

@@ -20,7 +20,9 @@ namespace hostsim {
 HOSTSIM_API bool CampoSigiloso(int campo);
 
 // Masks every run of 13 or more digits to its first six and last four
-// digits, the middle as '*'. Shorter runs (amounts, NSUs, dates) stay.
+// digits, the middle as '*', and what follows it up to the next blank, ';' or
+// '|' when a track separator ('=', '^', 'D') comes next. Shorter runs
+// (amounts, NSUs, dates) stay.
 HOSTSIM_API QByteArray MascaraPan(const QByteArray& texto);
 
 } // namespace hostsim

@@ -1,6 +1,7 @@
 #include "pontal.h"
 
 #include "estado.h"
+#include "hostlib.h"
 
 #include <algorithm>
 #include <cstring>
@@ -23,6 +24,7 @@ int16_t PontalLeCampo(uint16_t campo, uint16_t indice, int32_t* tamanho, unsigne
 
 int16_t PontalGravaCampo(uint16_t campo, uint16_t indice, const unsigned char* dados, int32_t tamanho) {
     if (tamanho < 0 || (tamanho > 0 && !dados)) return -1;
+    if (estado().camposRecusados.count(campo)) return -2;
     estado().campos.grava(campo, indice, QByteArray(reinterpret_cast<const char*>(dados), tamanho));
     return 0;
 }
@@ -32,11 +34,43 @@ int16_t PontalLimpaCampo(uint16_t campo) {
     return 0;
 }
 
-int16_t PontalGravaArquivo(void) { return 0; }
-int16_t PontalEnviarMensagem(const void*) { return 0; }
-int16_t PontalEnviarFinalizacaoEx(int32_t) { return 0; }
-int16_t PontalIniciaTransacao(void) { return 0; }
-int16_t PontalLimpaUltimaTrn(void) { return 0; }
-int16_t PontalCapturaCodigoEmpresa(void) { return 0; }
-int16_t GravaAudit(int32_t, const char*, int32_t) { return 0; }
+int16_t PontalGravaArquivo(void) {
+    estado().arquivos.append(hostsim::FotografiaCampos(estado().campos));
+    const int scriptado = hostsim::RespostaInt(QStringLiteral("PontalGravaArquivo"), 0);
+    if (scriptado != 0) return int16_t(scriptado); // a failing disk: nothing stored
+    return int16_t(hostsim::GravaTransacao(estado().campos));
+}
+
+int16_t PontalEnviarMensagem(const void* descritor) {
+    return int16_t(hostsim::EnviaAoAdquirente(descritor, QStringLiteral("PontalEnviarMensagem"), 0));
+}
+
+int16_t PontalEnviarFinalizacaoEx(int32_t confirma) {
+    hostsim::RegistraChamada(QStringLiteral("PontalEnviarFinalizacaoEx"), {confirma});
+    return int16_t(hostsim::RespostaInt(QStringLiteral("PontalEnviarFinalizacaoEx"), 0));
+}
+
+int16_t PontalIniciaTransacao(void) {
+    hostsim::RegistraChamada(QStringLiteral("PontalIniciaTransacao"));
+    return int16_t(hostsim::RespostaInt(QStringLiteral("PontalIniciaTransacao"), 0));
+}
+
+int16_t PontalLimpaUltimaTrn(void) {
+    hostsim::RegistraChamada(QStringLiteral("PontalLimpaUltimaTrn"));
+    // The host forgets the transaction in progress; what the file already
+    // holds stays.
+    return int16_t(hostsim::RespostaInt(QStringLiteral("PontalLimpaUltimaTrn"), 0));
+}
+
+int16_t PontalCapturaCodigoEmpresa(void) {
+    hostsim::RegistraChamada(QStringLiteral("PontalCapturaCodigoEmpresa"));
+    return int16_t(hostsim::RespostaInt(QStringLiteral("PontalCapturaCodigoEmpresa"), 0));
+}
+
+int16_t GravaAudit(int32_t, const char* texto, int32_t tamanho) {
+    if (!texto) return -1;
+    const QByteArray t = tamanho < 0 ? QByteArray(texto) : QByteArray(texto, tamanho);
+    estado().audit.append(QString::fromLatin1(t));
+    return hostsim::GravaLinhaAudit(t) ? 0 : -2;
+}
 }

@@ -6,7 +6,11 @@
 #include "platform.h"
 #include "test_module_hostfalso.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -262,10 +266,32 @@ TEST_F(DespachoHandle, OtherAcquirerLeavesOutcomeWithoutMessageBox) {
     EXPECT_EQ(HostFalso::estado().removeCartao.size(), 1u);
 }
 
-TEST(DespachoTabela, EveryFormHasItsComponentName) {
-    EXPECT_STREQ(NomeFormEntrada(FormEntrada::Vis_Deb), "FrmVis_Deb");
-    EXPECT_STREQ(NomeFormEntrada(FormEntrada::Outros_Mnu), "FrmOutros_Mnu");
-    EXPECT_STREQ(NomeFormEntrada(FormEntrada::Quantidade), "");
+TEST_F(DespachoHandle, FormNotBuiltSaysSoInATopMostBox) {
+    DefineObservadorDespacho({});
+    Plataforma::GaranteAplicacao();
+    HostFalso::estado().mensagens[802] = QStringLiteral("Nao foi possivel criar %s");
+    std::strcpy(TITULO_APLICACAO, "Tulen - v1.0.0.0");
+    QString texto, titulo;
+    bool topo = false;
+    QMessageBox::Icon icone = QMessageBox::NoIcon;
+    QTimer vigia;
+    QObject::connect(&vigia, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            texto = box->text();
+            titulo = box->windowTitle();
+            icone = box->icon();
+            topo = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            box->accept();
+        }
+    });
+    vigia.start(20);
+    ExecutaVenda(7, 82);
+    EXPECT_EQ(texto, "Nao foi possivel criar FrmVendaQRCode");
+    EXPECT_EQ(titulo, "Tulen - v1.0.0.0");
+    EXPECT_EQ(icone, QMessageBox::Warning);
+    EXPECT_TRUE(topo);
+    EXPECT_TRUE(HostFalso::estado().erros.empty());
+    EXPECT_EQ(HostFalso::estado().arquivos, 0);
 }
 
 } // namespace

@@ -84,13 +84,4 @@ TEST_F(VersaoPinpad, FailuresWriteNothing) {
     EXPECT_TRUE(VerificaVersaoAplicacaoTulen());
 }
 
-TEST_F(VersaoPinpad, DccFlagFollowsField10459) {
-    EXPECT_FALSE(bCancelamentoDCCHabilitado());
-    hostsim::estado().campos.grava(CAMPO_VENDA_COM_DCC, 0, "1");
-    EXPECT_TRUE(bCancelamentoDCCHabilitado());
-    const auto& a = HostFalso::estado().audit;
-    EXPECT_EQ(a.front(), "Modulo Kora41.bpl : Entrou bCancelamentoDCCHabilitado");
-    EXPECT_EQ(a.back(), "Modulo Kora41.bpl : Saiu bCancelamentoDCCHabilitado - Retorno: Sim");
-}
-
 } // namespace

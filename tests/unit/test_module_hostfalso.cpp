@@ -49,6 +49,12 @@ void LeMensagens(QString& texto, int numero) {
     if (auto f = Proximo<void(QString&, int)>("_Z11LeMensagensR7QStringi")) f(texto, numero);
 }
 
+int GravaCampoString(int campo, int indice, const QString& texto) {
+    if (Ativo() && estado().recusados.count(campo)) return 1;
+    auto f = Proximo<int(int, int, const QString&)>("_Z16GravaCampoStringiiRK7QString");
+    return f ? f(campo, indice, texto) : -1;
+}
+
 bool TransacoesHabilitadasIntPos(int posicao) {
     if (Ativo()) return estado().posicoesPdv.count(posicao) != 0;
     auto f = Proximo<bool(int)>("_Z27TransacoesHabilitadasIntPosi");

@@ -24,6 +24,7 @@ struct Estado {
     QStringList audit;
     QMap<int, QString> mensagens; // texts other than "<msg N>"
     std::set<int> posicoesPdv;    // enabled point-of-sale positions
+    std::set<int> recusados;      // GravaCampoString fails for these
     bool processaChip = false;
     bool servico5 = false;
     int perguntas = 0;

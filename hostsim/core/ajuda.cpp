@@ -1,0 +1,72 @@
+#include "estado.h"
+
+namespace hostsim {
+
+QString AjudaOperacoes() {
+    return QStringLiteral(
+        "Scriptable host operations (\"script\": { \"Operation\": [answer, ...] }).\n"
+        "An answer is an integer or boolean result (a boolean counts as 1 or 0), or an\n"
+        "object with \"result\" and"
+        " the out-values below; any object answer may also carry \"fields\",\n"
+        "\"fieldsHex\", \"indexed\", \"indexedHex\" and \"clear\", written into the\n"
+        "field store as the answer is consumed. Out-values holding bytes also\n"
+        "accept a hexadecimal form under the name + \"Hex\".\n"
+        "\n"
+        "Pinpad (unscripted: 0 = success, empty out-values):\n"
+        "  LerCartao, LerSenha, ProcessaDadosEmv, FinalizaProcessoKora, ObtemConfirmacao,\n"
+        "  ExibeMsgPinpad, RemoveCartao, FinalizaComunicacaoPinpad, AnalisaDadosCartao,\n"
+        "  VerificaObtemNomePortadorCartao, GravaDadosTrocaDeParametrosPinpad,\n"
+        "  MontaBufferDadosDUKPTBaixaTecnica, PinPadSuportaFuncoesMultimidia (0 = shows images),\n"
+        "  GeraQRCodeExibePinpad, ComunicacaoSeguraXQ7RAtivo (0 = no secure channel),\n"
+        "  VerificaGravaDadosCriptografiaXQ7R\n"
+        "  ObtemDadosKora                               out: data (up to 1025 bytes)\n"
+        "  MontaDadosPinpad                             out: block\n"
+        "  ObtemDadosPinpadAutoCapturaEstendidaTagDF70  out: data\n"
+        "\n"
+        "Host dialogs and exchanges (unscripted: success):\n"
+        "  FazConsultaBins                  true   out: authorizer (default \"0125\"), second\n"
+        "  ValidarOperador                  true\n"
+        "  MontaSelecionaListaProdutos      the chosen index (default 0; -1 = abandoned)\n"
+        "  RealizaPerguntasCamposLPergEx    1      out: title (default: the title passed)\n"
+        "  ObtemConfirmacaoMoedaCliente     0 (0 own currency, 9 refused, other = abandoned)\n"
+        "  AtualizaDadosTrxMoedaSelecionada 0\n"
+        "  VerificaTrataCampoProdXSAV       true\n"
+        "  VerificaTrataConsultaPlanoFinanciamentoCrediario  true\n"
+        "  PontalEnviarFinalizacaoEx, PontalIniciaTransacao, PontalLimpaUltimaTrn  0\n"
+        "  PontalCapturaCodigoEmpresa       0 (1 = the company code is captured)\n"
+        "  PontalGravaArquivo               0 (non-zero: the file refuses, nothing stored)\n"
+        "\n"
+        "Host rules (unscripted: the host's own logic):\n"
+        "  TransacoesHabilitadasIntPos, TransacoesHabilitadas, CompreSaqueHabilitado,\n"
+        "  TrataServicoC_TransacoesHabilitadasTerminal   host.enabledPos / enabledTerminal / compreSaque\n"
+        "  EhCartaoEMV, EhCartaoChipComContato, CartaoProcessaChip, VerificaSeCartaoLidoCHIP  host.card\n"
+        "  PermiteAlterarDados              host.permiteAlterarDados\n"
+        "  TrataRespostaServicoQ096         0 when field 20026 holds service Q \"096...\", else 1\n"
+        "  VerificaServico5                 whether field 20026 holds the named text\n"
+        "  ValidaTaxaServico                a zero fee passes; with a product rate > 0 the fee\n"
+        "                                   may reach that percentage of the amount, otherwise\n"
+        "                                   it must stay below the amount\n"
+        "  VerificaCPF                      the taxpayer number's check digits\n");
+}
+
+QString RegrasAdquirente() {
+    return QStringLiteral(
+        "Simulated acquirer (AutorizaTransacao, PontalEnviarMensagem).\n"
+        "Each request is recorded under \"requests\". A reply replaces fields 1009, 1027,\n"
+        "20013, 20017 and 20026. With a reply queued (\"acquirer\"), the next one is\n"
+        "applied: \"clear\", then \"fields\", \"fieldsHex\", \"indexed\", \"indexedHex\";\n"
+        "\"responseServices\" go into field 20026 (letter, three-digit length, text);\n"
+        "\"noReply\": true leaves the reply fields empty and the call returns 1.\n"
+        "With the queue empty, by the amount (digits of the request's field 1003, else\n"
+        "the store's):\n"
+        "  ends in \"99\"  no reply: the reply fields stay empty, the call returns 1\n"
+        "  ends in \"51\"  declined: 1009 \"51\", 1027 \"TRANSACAO NEGADA\",\n"
+        "                20013 \"NEGADA - SALDO INSUFICIENTE\", 20017 \"51TRANSACAO NEGADA\"\n"
+        "  otherwise     approved: 1009 \"00\", 1027 \"TRANSACAO APROVADA\",\n"
+        "                20013 \"APROVADA AUT: <auth>\", 20017 \"00<auth><nsu>TRANSACAO APROVADA\";\n"
+        "                <nsu> is the run's count of approvals, six digits from 000001;\n"
+        "                <auth> is six digits, (nsu * 7919 + 100000) mod 1000000\n"
+        "A request without field 1003 and without an amount in the store is approved.\n");
+}
+
+} // namespace hostsim

@@ -1,0 +1,90 @@
+#include "estado.h"
+#include "hostlib.h"
+#include "sigilo.h"
+#include "platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <sqlite3.h>
+
+namespace hostsim {
+
+namespace {
+
+QString Carimbo() { return Plataforma::Agora().toString(QStringLiteral("dd/MM/yyyy hh:mm:ss.zzz")); }
+
+// One line per record: what the module wrote stays on one line.
+QByteArray UmaLinha(QByteArray texto) {
+    for (char& c : texto)
+        if (c == '\r' || c == '\n') c = ' ';
+    return texto;
+}
+
+bool Acrescenta(const QString& caminho, const QByteArray& linha) {
+    QFile f(caminho);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
+    const bool ok = f.write(linha) == linha.size();
+    f.close();
+    return ok;
+}
+
+struct Banco {
+    sqlite3* db = nullptr;
+    ~Banco() {
+        if (db) sqlite3_close(db);
+    }
+    bool executa(const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+};
+
+bool AbreBanco(Banco& b) {
+    const QByteArray caminho = QFile::encodeName(Plataforma::DiretorioHost() + "Transacoes.db");
+    if (sqlite3_open_v2(caminho.constData(), &b.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+        return false;
+    sqlite3_busy_timeout(b.db, 2000);
+    // FULL: the call returns only once the row is on disk, so a crash right
+    // after it loses nothing.
+    return b.executa("PRAGMA synchronous=FULL") &&
+           b.executa("CREATE TABLE IF NOT EXISTS transacoes ("
+                     " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                     " instante TEXT NOT NULL,"
+                     " campos TEXT NOT NULL)");
+}
+
+} // namespace
+
+int GravaTransacao(const CamposHost& campos) {
+    const QByteArray json =
+        QJsonDocument(FotografiaCampos(campos, true)).toJson(QJsonDocument::Compact);
+    const QByteArray instante = Plataforma::Agora().toString(Qt::ISODateWithMs).toUtf8();
+    Banco b;
+    if (!AbreBanco(b)) return -1;
+    if (!b.executa("BEGIN IMMEDIATE")) return -2;
+    sqlite3_stmt* st = nullptr;
+    bool ok = sqlite3_prepare_v2(b.db, "INSERT INTO transacoes (instante, campos) VALUES (?, ?)", -1, &st,
+                                 nullptr) == SQLITE_OK;
+    ok = ok && sqlite3_bind_text(st, 1, instante.constData(), int(instante.size()), SQLITE_TRANSIENT) == SQLITE_OK;
+    ok = ok && sqlite3_bind_text(st, 2, json.constData(), int(json.size()), SQLITE_TRANSIENT) == SQLITE_OK;
+    ok = ok && sqlite3_step(st) == SQLITE_DONE;
+    sqlite3_finalize(st);
+    if (!ok) {
+        b.executa("ROLLBACK");
+        return -3;
+    }
+    return b.executa("COMMIT") ? 0 : -4;
+}
+
+bool GravaLinhaAudit(const QByteArray& texto) {
+    const QString dir = Plataforma::DiretorioHost() + "Audit";
+    if (!QDir().mkpath(dir)) return false;
+    const QString nome = dir + '/' + Plataforma::Agora().toString(QStringLiteral("yyyyMMdd")) + ".aud";
+    return Acrescenta(nome, Carimbo().toLatin1() + ' ' + UmaLinha(MascaraPan(texto)) + "\r\n");
+}
+
+void GravaLogPinpad(const QString& linha) {
+    const QString nome = Plataforma::DiretorioHost() + "BiblPinPad." +
+                         Plataforma::Agora().toString(QStringLiteral("yyyyMMdd")) + ".dmp";
+    Acrescenta(nome, Carimbo().toLatin1() + ' ' + UmaLinha(MascaraPan(linha.toLatin1())) + "\r\n");
+}
+
+} // namespace hostsim

@@ -1,0 +1,114 @@
+#include "ciraz.h"
+#include "pontal.h"
+#include "sigilo.h"
+#include "test_hostsim_comum.h"
+
+#include <QDir>
+#include <QFile>
+#include <sqlite3.h>
+
+using hostsim::estado;
+
+namespace {
+
+QByteArray Conteudo(const QString& caminho) {
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Every row of the transaction file, as stored.
+QList<QByteArray> Linhas(const QString& db) {
+    QList<QByteArray> r;
+    sqlite3* h = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(db).constData(), &h, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        sqlite3_close(h);
+        return r;
+    }
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(h, "SELECT instante || ' ' || campos FROM transacoes ORDER BY id", -1, &st, nullptr) ==
+        SQLITE_OK)
+        while (sqlite3_step(st) == SQLITE_ROW)
+            r << QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    sqlite3_finalize(st);
+    sqlite3_close(h);
+    return r;
+}
+
+const QByteArray PAN = "5500000000000004";
+const QByteArray TRILHA2 = PAN + "=29121010000012345";
+
+} // namespace
+
+using ArquivosTest = HostSimTest;
+
+TEST_F(ArquivosTest, TransactionFileHoldsMaskedSnapshotsJournalHoldsAll) {
+    auto& c = estado().campos;
+    c.grava(1003, 0, "1500");
+    c.grava(10104, 0, TRILHA2 + QByteArray("\x00", 1) + "B" + PAN + "^CLIENTE^2912");
+    c.grava(10109, 0, TRILHA2);
+    c.grava(10149, 0, "737");
+    c.grava(10201, 0, PAN + "2912737");
+    c.grava(1027, 0, "APROVADA CARTAO " + PAN);
+    ASSERT_EQ(PontalGravaArquivo(), 0);
+    c.grava(1003, 0, "2000");
+    ASSERT_EQ(PontalGravaArquivo(), 0);
+
+    const QList<QByteArray> linhas = Linhas(caminho("Transacoes.db"));
+    ASSERT_EQ(linhas.size(), 2);
+    for (const QByteArray& l : linhas) {
+        EXPECT_FALSE(l.contains(PAN)) << l.constData();
+        EXPECT_FALSE(l.contains("29121010000012345"));
+        EXPECT_FALSE(l.contains("737"));
+        EXPECT_FALSE(l.contains("CLIENTE"));
+        EXPECT_TRUE(l.contains("550000******0004"));
+    }
+    EXPECT_TRUE(linhas[0].contains("\"1003\":\"1500\""));
+    EXPECT_TRUE(linhas[1].contains("\"1003\":\"2000\""));
+    EXPECT_FALSE(Conteudo(caminho("Transacoes.db")).contains(PAN)) << "nor anywhere in the file's pages";
+
+    ASSERT_EQ(estado().arquivos.size(), 2);
+    EXPECT_EQ(estado().arquivos[0].toObject()["fields"].toObject()["10149"].toString(), "737");
+}
+
+TEST_F(ArquivosTest, ScriptedFailureStoresNothingButIsJournaled) {
+    estado().roteiro.acrescenta("PontalGravaArquivo", QJsonArray{5});
+    EXPECT_EQ(PontalGravaArquivo(), 5);
+    EXPECT_TRUE(Linhas(caminho("Transacoes.db")).isEmpty());
+    EXPECT_EQ(estado().arquivos.size(), 1);
+}
+
+TEST_F(ArquivosTest, AuditLinesAreDatedAndMasked) {
+    const QByteArray linha = "Kora41 - cartao " + TRILHA2 + " fim";
+    ASSERT_EQ(GravaAudit(0, linha.constData(), -1), 0);
+    ASSERT_EQ(GravaAudit(0, "Criou: FrmVis_Deb e lixo", 17), 0);
+    const QByteArray aud = Conteudo(caminho("Audit/20261205.aud"));
+    // The clock runs on from the scenario's moment: the milliseconds vary.
+    const QList<QByteArray> linhas = aud.split('\n');
+    ASSERT_EQ(linhas.size(), 3) << aud.constData();
+    EXPECT_TRUE(linhas[0].startsWith("05/12/2026 10:30:0")) << aud.constData();
+    EXPECT_EQ(linhas[0].mid(23), " Kora41 - cartao 550000******0004=***************** fim\r");
+    EXPECT_EQ(linhas[1].mid(23), " Criou: FrmVis_Deb\r");
+    EXPECT_FALSE(aud.contains(PAN));
+    ASSERT_EQ(estado().audit.size(), 2);
+    EXPECT_EQ(estado().audit[1].toString(), "Criou: FrmVis_Deb");
+}
+
+TEST_F(ArquivosTest, PinpadLogIsMaskedAndDisplayTextsAreJournaled) {
+    ExibeMsgPinpad("CARTAO " + QString::fromLatin1(PAN));
+    ObtemConfirmacao("TOTAL 10,00\nCONFIRMA?", 0);
+    LerSenha(0, "", "", 0, "DEBITO");
+    const QByteArray dmp = Conteudo(caminho("BiblPinPad.20261205.dmp"));
+    EXPECT_TRUE(dmp.contains("ExibeMsgPinpad"));
+    EXPECT_FALSE(dmp.contains(PAN));
+    ASSERT_EQ(estado().pinpad.size(), 3);
+    EXPECT_EQ(estado().pinpad[1].toObject()["op"].toString(), "ObtemConfirmacao");
+    EXPECT_EQ(estado().pinpad[1].toObject()["text"].toString(), "TOTAL 10,00\nCONFIRMA?");
+}
+
+TEST(Sigilo, MasksLongDigitRunsAndTrackTails) {
+    EXPECT_EQ(hostsim::MascaraPan("valor 123456789012 nsu 000123"), "valor 123456789012 nsu 000123");
+    EXPECT_EQ(hostsim::MascaraPan("4111111111111"), "411111***1111");
+    EXPECT_EQ(hostsim::MascaraPan(";4111111111111111=2512101?"), ";411111******1111=********");
+    EXPECT_TRUE(hostsim::CampoSigiloso(10149));
+    EXPECT_FALSE(hostsim::CampoSigiloso(1003));
+}
