@@ -34,6 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* d, size_t n) {
     FuzzHost::Grava(CAMPO_QTD_SERVICOS_GUARDADOS, "0001");
     FuzzHost::Grava(CAMPO_SERVICOS_GUARDADOS, "W" + Bytes(p, 3000));
 
+    QByteArray valor;
+    if (DecodificaDF70(r.df70, valor)) Exige(valor.size() <= r.df70.size(), "DF70 value longer than the answer");
     if (VerificaVersaoAplicacaoTulen() && FuzzHost::Existe(CAMPO_AUTO_CAPTURA_ESTENDIDA))
         Exige(FuzzHost::Le(CAMPO_AUTO_CAPTURA_ESTENDIDA).startsWith("52:"), "10384 without its prefix");
     const bool eraDoAdquirente = r.binsOk && r.autorizador == QLatin1String("0125");

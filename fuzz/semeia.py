@@ -103,3 +103,9 @@ grava("fuzz_df70", "gertec_df70", ident + b"\\x" + df70 + b"\\x" + b"CSEG:123\\x
       b"W" + b"\\x" + b"\x01\x01\x01\x05\x05")
 grava("fuzz_df70", "df70_sem_valor", b"\\x" + b"0120000" + b"00" + b"\\x" + b"\\x\\x\\x" + b"\x00\x01\x01\x05\x05")
 grava("fuzz_df70", "df70_curto", b"\\x" + b"0060000" + b"04AABBCCDD" + b"\\x" + b"\x00\x00\x05\x05")
+
+# First byte: the key (006:, 002:, other); second: whether the stated length lies.
+grava("fuzz_procuracampo", "y3", b"\x00\x00" + b"006:Y3\x00002:A1B2C3\x00")
+grava("fuzz_procuracampo", "tag002", b"\x01\x00" + b"006:00\x00002:0123456789ABCDEF\x00")
+grava("fuzz_procuracampo", "sem_fim", b"\x00\x00" + b"003:xx\x00006:Z1")
+grava("fuzz_procuracampo", "mente", b"\x01\xe0" + b"002:AB\x00")
