@@ -6,11 +6,9 @@ cd "$(dirname "$0")/.."
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j"$(nproc)"
 
-# Tests known to trip UBSan in their own code, not in the code under test.
-# UBSan cannot suppress a check built as non-recoverable, so they are left
-# out here (they still run in the normal build). Empty this list as they are
-# fixed.
-#   EveryDescriptorMatchesItsDocumentedFormat: binds packed 16-bit members of
-#   TTransacao to EXPECT_EQ's reference parameters (misaligned reference).
-excluir="EveryDescriptorMatchesItsDocumentedFormat"
+# Left out here (they still run in the normal build):
+#   scenario.isolamento.queda: crashes a stand-in module on purpose to check
+#   that the runner reports the signal; ASan catches the SIGSEGV itself and
+#   exits with status 1, so the signal the test expects never arrives.
+excluir="scenario.isolamento.queda"
 ctest --preset asan -j"$(nproc)" -E "$excluir" ${TULEN_CTEST_ARGS:-}

@@ -83,15 +83,16 @@ TEST(ModuloDescritores, EveryDescriptorMatchesItsDocumentedFormat) {
         const TDescritorNomeado* d = Procura(esp.nome);
         ASSERT_NE(d, nullptr);
         const TTransacao& t = *d->descritor;
-        EXPECT_EQ(t.codigo, esp.codigo);
-        EXPECT_EQ(t.flag, esp.flag);
+        // Packed members are copied out: EXPECT_EQ binds references.
+        EXPECT_EQ(uint16_t{t.codigo}, esp.codigo);
+        EXPECT_EQ(uint16_t{t.flag}, esp.flag);
         QStringList lidas;
         int i = 0;
         for (; i < MAX_ENTRADAS_DESCRITOR && t.entradas[i].campo != FIM_DESCRITOR; ++i) {
             lidas << Descreve(t.entradas[i]);
             // Lengths are zero as stored, except the two sub-field entries.
             if (t.entradas[i].campo != 10162) {
-                EXPECT_EQ(t.entradas[i].tamanho, 0) << i;
+                EXPECT_EQ(uint16_t{t.entradas[i].tamanho}, 0) << i;
             }
         }
         EXPECT_EQ(lidas.join("; ").toStdString(), std::string(esp.entradas));
