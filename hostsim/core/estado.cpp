@@ -160,32 +160,11 @@ bool AplicaCampos(const QJsonObject& objeto, CamposHost& campos, QString& erro) 
     std::vector<Escrita> escritas;
     std::vector<uint16_t> limpezas;
 
-    for (const char* chave : {"fields", "fieldsHex"}) {
+    // "fields" give element 0 of each field; "indexed" a list, element i at index i.
+    for (const char* chave : {"fields", "fieldsHex", "indexed", "indexedHex"}) {
         if (!objeto.contains(chave)) continue;
         const bool hexa = QByteArray(chave).endsWith("Hex");
-        const QJsonValue v = objeto.value(chave);
-        if (!v.isObject()) {
-            erro = QStringLiteral("\"%1\" must be an object").arg(chave);
-            return false;
-        }
-        const QJsonObject o = v.toObject();
-        for (auto it = o.begin(); it != o.end(); ++it) {
-            Escrita e{0, 0, {}};
-            if (!NumeroCampo(it.key(), e.campo)) {
-                erro = QStringLiteral("%1: bad field number \"%2\"").arg(chave, it.key());
-                return false;
-            }
-            if (!Valor(it.value(), hexa, e.valor)) {
-                erro = QStringLiteral("%1.%2: %3").arg(chave, it.key(),
-                    hexa ? QStringLiteral("not a hexadecimal text") : QStringLiteral("not a Latin-1 text"));
-                return false;
-            }
-            escritas.push_back(std::move(e));
-        }
-    }
-    for (const char* chave : {"indexed", "indexedHex"}) {
-        if (!objeto.contains(chave)) continue;
-        const bool hexa = QByteArray(chave).endsWith("Hex");
+        const bool lista = QByteArray(chave).startsWith("indexed");
         const QJsonValue v = objeto.value(chave);
         if (!v.isObject()) {
             erro = QStringLiteral("\"%1\" must be an object").arg(chave);
@@ -198,20 +177,22 @@ bool AplicaCampos(const QJsonObject& objeto, CamposHost& campos, QString& erro) 
                 erro = QStringLiteral("%1: bad field number \"%2\"").arg(chave, it.key());
                 return false;
             }
-            if (!it.value().isArray()) {
+            if (lista && !it.value().isArray()) {
                 erro = QStringLiteral("%1.%2 must be a list").arg(chave, it.key());
                 return false;
             }
-            const QJsonArray lista = it.value().toArray();
-            if (lista.size() > 0xFFFF) {
+            const QJsonArray valores = lista ? it.value().toArray() : QJsonArray{it.value()};
+            if (valores.size() > 0xFFFF) {
                 erro = QStringLiteral("%1.%2: too many elements").arg(chave, it.key());
                 return false;
             }
-            for (qsizetype i = 0; i < lista.size(); ++i) {
+            for (qsizetype i = 0; i < valores.size(); ++i) {
                 Escrita e{campo, uint16_t(i), {}};
-                if (!Valor(lista[i], hexa, e.valor)) {
-                    erro = QStringLiteral("%1.%2[%3]: %4").arg(chave, it.key()).arg(i).arg(
-                        hexa ? QStringLiteral("not a hexadecimal text") : QStringLiteral("not a Latin-1 text"));
+                if (!Valor(valores[i], hexa, e.valor)) {
+                    const QString onde = lista ? QStringLiteral("%1.%2[%3]").arg(chave, it.key()).arg(i)
+                                               : QStringLiteral("%1.%2").arg(chave, it.key());
+                    erro = onde + QStringLiteral(": ") +
+                           (hexa ? QStringLiteral("not a hexadecimal text") : QStringLiteral("not a Latin-1 text"));
                     return false;
                 }
                 escritas.push_back(std::move(e));
