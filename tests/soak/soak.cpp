@@ -145,6 +145,10 @@ int main(int argc, char** argv) {
         int arquivos, erros; // what each must leave
     };
     static const Tipo tipos[] = {
+        {"debit sale at sight, amount from the host, approved", [] { Grava(CAMPO_TIPO_VENDA, "1"); Grava(CAMPO_CODIGO_PRODUTO, "0001"); },
+         [] { ExecutaVenda(0, 0); return true; }, 1, 0},
+        {"debit sale at sight, declined", [] { Grava(CAMPO_TIPO_VENDA, "1"); Grava(CAMPO_CODIGO_PRODUTO, "0001"); Grava(CAMPO_VALOR_TRANSACAO, "4551"); },
+         [] { ExecutaVenda(0, 0); return true; }, 1, 0},
         {"sale without a sale type", [] {}, [] { ExecutaVenda(0, 0); return true; }, 0, 1},
         {"credit sale of a debit product", [] { Grava(CAMPO_TIPO_VENDA, "0"); Grava(CAMPO_CODIGO_PRODUTO, "0001"); },
          [] { ExecutaVenda(0, 0); return true; }, 0, 0},
@@ -177,6 +181,7 @@ int main(int argc, char** argv) {
         Grava(CAMPO_VALOR_TRANSACAO, QByteArray::number(100 + i % 9000));
         t.prepara();
         const Soak::Contadores antes = g_contadores;
+        vigia.start(2000); // a window is left open only when one request outlasts this
         const bool ok = t.executa();
         app.processEvents();
         esperado.arquivos += t.arquivos;
