@@ -96,7 +96,13 @@ bool TFrmCrd_Trn::ValidaCamposForm() {
         edTaxaServico->clear();
         edTaxaServico->setFocus();
     } else {
-        focusNextChild();
+        // The first control of the form in tab order that can take the focus.
+        for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+            if (w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {
+                w->setFocus();
+                break;
+            }
+        }
     }
     return false;
 }
