@@ -1,6 +1,7 @@
 #include "Despachokora.h"
 
 #include "Koramain.h"
+#include "credit/Creditovistakora.h"
 #include "debit/Debitovistakora.h"
 
 #include <array>
@@ -18,7 +19,7 @@ struct EntradaForm {
 constexpr std::array<EntradaForm, size_t(FormEntrada::Quantidade)> kForms{{
     {FormEntrada::VendaQRCode, "FrmVendaQRCode", nullptr},
     {FormEntrada::CancVendaQRCode, "FrmCancVendaQRCode", nullptr},
-    {FormEntrada::Vis_Crd, "FrmVis_Crd", nullptr},
+    {FormEntrada::Vis_Crd, "FrmVis_Crd", [] { ExecutaForm<TFrmVis_Crd>(FrmVis_Crd, "FrmVis_Crd"); }},
     {FormEntrada::Est_CrdPar, "FrmEst_CrdPar", nullptr},
     {FormEntrada::Cpr_AdmCrdPar, "FrmCpr_AdmCrdPar", nullptr},
     {FormEntrada::Cred_Mnu, "FrmCred_Mnu", nullptr},

@@ -8,6 +8,8 @@
 #include "ciraz.h"
 #include "framework/Retornooperador6b.h"
 #include "transaction/Baixatecnicakora.h"
+#include "transaction/Conversaomoedakora.h"
+#include "capture/Capturaadicionais.h"
 #include "platform.h"
 #include "pontal.h"
 
@@ -440,13 +442,25 @@ bool TFrmTrn_Mod::ValidaCamposForm() {
     return false;
 }
 
-// The additional-information and merchant-goods dialogs plug in here.
-bool TFrmTrn_Mod::VerificaCapturaDadosAdicionais() { return true; }
+bool TFrmTrn_Mod::VerificaCapturaDadosAdicionais() {
+    return CapturaAdicionais::VerificaCapturaDadosAdicionais([this](int r) { Encerra(r); });
+}
 
-// The currency-conversion offer plugs in here.
-bool TFrmTrn_Mod::VerificaConverteMoeda() { return true; }
+Conversaomoedakora::TFormConversao TFrmTrn_Mod::FormConversao() {
+    Conversaomoedakora::TFormConversao f;
+    f.lbMensagem = lbMensagem;
+    f.executaConsulta = [this] { return ExecutaConsultaConversaoMoeda(); };
+    f.obtemDadosEmv = [this] { return PassoObtemDadosEmv(); };
+    f.gravaTrilhas = [](int codigo) { return int(GravaTrilhas(codigo)); };
+    f.fecha = [this](int r) { Encerra(r); };
+    return f;
+}
 
-int TFrmTrn_Mod::ExecutaConsultaConversaoMoeda() { return -1; }
+bool TFrmTrn_Mod::VerificaConverteMoeda() { return Conversaomoedakora::VerificaConverteMoeda(FormConversao()); }
+
+int TFrmTrn_Mod::ExecutaConsultaConversaoMoeda() {
+    return Conversaomoedakora::ExecutaConsultaConversaoMoeda(FormConversao());
+}
 
 bool TFrmTrn_Mod::VerificaAutorizaTransacao() { return AutorizaTransacao(pTransacao, lbMensagem, 1) == 0; }
 

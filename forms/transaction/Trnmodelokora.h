@@ -4,6 +4,7 @@
 #pragma once
 #include "framework/Modelokora.h"
 #include "transacao.h"
+#include "transaction/Conversaomoedakora.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -86,6 +87,8 @@ protected:
     void Encerra(int resultado);
     bool Encerrado() const;
     void HabilitaControles(bool habilita);
+    // What the currency-conversion steps need of this form.
+    Conversaomoedakora::TFormConversao FormConversao();
 
 private:
     int resultadoPendente_ = 0;

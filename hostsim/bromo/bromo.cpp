@@ -112,8 +112,7 @@ int TrataServicoC_TransacoesHabilitadasTerminal(int posicaoTerminal) {
 
 int TrataRespostaServicoQ096(int modo) {
     hostsim::RegistraChamada(QStringLiteral("TrataRespostaServicoQ096"), {modo});
-    const bool oferta = hostsim::LocalizaServico(estado().campos.le(20026), 'Q', "096").has_value();
-    return hostsim::RespostaInt(QStringLiteral("TrataRespostaServicoQ096"), oferta ? 0 : 1);
+    return hostsim::RespostaInt(QStringLiteral("TrataRespostaServicoQ096"), hostsim::RegraRespostaServicoQ096(modo));
 }
 
 bool VerificaTrataCampoProdXSAV(const QString& titulo, int modo) {
@@ -185,12 +184,17 @@ bool VerificaSeCartaoLidoCHIP() {
 
 int ObtemConfirmacaoMoedaCliente() {
     hostsim::RegistraChamada(QStringLiteral("ObtemConfirmacaoMoedaCliente"));
-    return hostsim::RespostaInt(QStringLiteral("ObtemConfirmacaoMoedaCliente"), 0);
+    // Without an offer on screen the customer has nothing to answer: abandoned.
+    const bool mostrada = hostsim::RegraConfirmacaoMoedaCliente();
+    return hostsim::RespostaInt(QStringLiteral("ObtemConfirmacaoMoedaCliente"), mostrada ? 0 : 1);
 }
 
 int AtualizaDadosTrxMoedaSelecionada(int resposta, int modo) {
     hostsim::RegistraChamada(QStringLiteral("AtualizaDadosTrxMoedaSelecionada"), {resposta, modo});
-    return hostsim::RespostaInt(QStringLiteral("AtualizaDadosTrxMoedaSelecionada"), 0);
+    // A scripted answer replaces the rule, and then nothing is rewritten.
+    if (auto r = hostsim::ProximaResposta(QStringLiteral("AtualizaDadosTrxMoedaSelecionada")))
+        return r->value("result").toInt(0);
+    return hostsim::RegraAtualizaDadosTrxMoedaSelecionada(resposta, modo);
 }
 
 // ---- Approved transaction -------------------------------------------------

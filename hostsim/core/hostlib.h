@@ -76,4 +76,12 @@ HOSTSIM_API std::optional<QByteArray> LocalizaServico(const QByteArray& registro
 HOSTSIM_API std::optional<QByteArray> RemoveServico(const QByteArray& registro, char letra,
                                                     const QByteArray& codigo);
 
+
+// ---- Currency conversion rules (the offer of reply service Q096) ------------------
+// 0 when the reply at hand holds a usable offer, else 1.
+HOSTSIM_API int RegraRespostaServicoQ096(int modo);
+// Shows the offer to the customer at the pinpad; false when there is none.
+HOSTSIM_API bool RegraConfirmacaoMoedaCliente();
+// Rewrites the sale's currency fields for the customer's answer; 0 = done.
+HOSTSIM_API int RegraAtualizaDadosTrxMoedaSelecionada(int resposta, int modo);
 } // namespace hostsim

@@ -9,6 +9,8 @@
 #include <QJsonDocument>
 #include <QSet>
 
+#include "estado.h"
+
 #include <cstdio>
 #include <dlfcn.h>
 
@@ -21,11 +23,12 @@ void Escreve(FILE* f, const QString& texto) {
     std::fflush(f);
 }
 
-// Until the host libraries describe their own scriptable operations.
+// The host's own description of what a scenario may script and of its acquirer.
 QString TextoOperacoes() {
-    return QStringLiteral(
-        "  (the host libraries' list of scriptable operations is not available in this build;\n"
-        "   every host-library operation that returns a result may be named in \"script\")\n");
+    QString t = hostsim::AjudaOperacoes() + QLatin1Char('\n') + hostsim::RegrasAdquirente();
+    // Indented under the heading, as the rest of the help.
+    t.replace(QLatin1Char('\n'), QStringLiteral("\n  "));
+    return QStringLiteral("  ") + t.trimmed() + QLatin1Char('\n');
 }
 
 } // namespace

@@ -124,7 +124,9 @@ TEST(MensagensInstaladas, TheShippedTableSitsBesideTheLibraries) {
 TEST_F(RoteiroTest, RulesReadTheReplyServices) {
     EXPECT_EQ(TrataRespostaServicoQ096(2), 1) << "no offer without the service";
     EXPECT_FALSE(VerificaServico5("FLUXOPERG:", 0));
-    estado().campos.grava(20026, 0, "Q012096000001234" "5013FLUXOPERG:abc");
+    estado().campos.grava(20026, 0, "Q012096000001234");
+    EXPECT_EQ(TrataRespostaServicoQ096(2), 1) << "a service without currency, rate and amount is no offer";
+    estado().campos.grava(20026, 0, "Q029096840USD00054321000000001841" "5013FLUXOPERG:abc");
     EXPECT_EQ(TrataRespostaServicoQ096(2), 0);
     EXPECT_TRUE(VerificaServico5("FLUXOPERG:", 0));
     EXPECT_FALSE(VerificaServico5("", 0));

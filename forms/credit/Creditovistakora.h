@@ -1,0 +1,15 @@
+// The credit sale at sight: one payment, no instalments.
+#pragma once
+#include "credit/Creditotrnkora.h"
+
+class KORA_API TFrmVis_Crd : public TFrmCrd_Trn {
+public:
+    static TFrmVis_Crd* Cria();
+    explicit TFrmVis_Crd(QWidget* parent = nullptr);
+
+    void IniciaCamposForm() override;
+    bool GravaCamposPontal() override;
+    void FormCreate() override;
+};
+
+extern KORA_API TFrmVis_Crd* FrmVis_Crd;
