@@ -169,20 +169,4 @@ bool VerificaConverteMoeda(const TFormConversao& form)
     return resultado;
 }
 
-bool SegundaChanceConversaoMoeda(const QByteArray& codigoResposta, QString& mensagem)
-{
-    if (codigoResposta == "00") return false;
-    QString tipo;
-    LeCampo(tipo, CAMPO_CODIGO_TRANSACAO_RESPOSTA, 0);
-    tipo = tipo.trimmed();
-    if (tipo != QLatin1String("00") && tipo != QLatin1String("99")) return false;
-    if (MOEDA_HOST(-1, TrataRespostaServicoQ096, 3) != 0) return false;
-    const int resposta = MOEDA_HOST(-1, ObtemConfirmacaoMoedaCliente);
-    if (resposta != 0 && resposta != 9) {
-        mensagem.clear();
-        return false;
-    }
-    return MOEDA_HOST(-1, AtualizaDadosTrxMoedaSelecionada, resposta, 0) == 0;
-}
-
 }  // namespace Conversaomoedakora

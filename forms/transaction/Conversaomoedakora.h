@@ -43,12 +43,4 @@ MOEDA_API bool VerificaConverteMoeda(const TFormConversao& form);
 // before its own authorization.
 MOEDA_API int ExecutaConsultaConversaoMoeda(const TFormConversao& form);
 
-// After an authorization whose response code is `codigoResposta`: when it
-// was declined and the transaction kind allows it, offers the conversion
-// found in that reply. True when the customer chose and the sale's fields
-// were rewritten, i.e. one more authorization is due; an abandoned offer
-// empties `mensagem`. The caller makes sure it runs at most once per
-// confirmation.
-MOEDA_API bool SegundaChanceConversaoMoeda(const QByteArray& codigoResposta, QString& mensagem);
-
 }  // namespace Conversaomoedakora

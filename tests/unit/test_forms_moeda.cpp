@@ -252,29 +252,4 @@ TEST_F(Moeda, ConsultaSemRespostaUtil) {
     EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), "<msg 801>");
 }
 
-TEST_F(Moeda, SegundaChance) {
-    QString msg = QStringLiteral("NEGADA");
-    Grava(CAMPO_CODIGO_TRANSACAO_RESPOSTA, "99");
-    EXPECT_FALSE(SegundaChanceConversaoMoeda("00", msg)); // approved: nothing to offer
-    EXPECT_TRUE(MoedaFalsa::estado().modosQ096.empty());
-
-    MoedaFalsa::estado().q096 = {0};
-    MoedaFalsa::estado().clientes = {0};
-    EXPECT_TRUE(SegundaChanceConversaoMoeda("51", msg));
-    EXPECT_EQ(MoedaFalsa::estado().modosQ096, std::vector<int>{3});
-    EXPECT_EQ(MoedaFalsa::estado().atualizacoes.at(0), std::make_pair(0, 0));
-
-    MoedaFalsa::estado().q096 = {0};
-    MoedaFalsa::estado().clientes = {2};
-    EXPECT_FALSE(SegundaChanceConversaoMoeda("51", msg));
-    EXPECT_TRUE(msg.isEmpty());
-
-    Grava(CAMPO_CODIGO_TRANSACAO_RESPOSTA, "05");
-    MoedaFalsa::estado().q096 = {0};
-    msg = QStringLiteral("NEGADA");
-    EXPECT_FALSE(SegundaChanceConversaoMoeda("51", msg));
-    EXPECT_EQ(msg, QStringLiteral("NEGADA"));
-    EXPECT_EQ(MoedaFalsa::estado().q096.size(), 1u);
-}
-
 }  // namespace
