@@ -172,9 +172,8 @@ void TFrmCap_InfoAdc::MostraDica(QLineEdit* ed, int mensagem)
 {
     const Captura::TProdutoEspecial* q = Questao(ed);
     if (!q) return;
-    lbMensagem->setVisible(true);
-    lbMensagem->setText(Mensagem(mensagem) + QLatin1Char(' ') + QString::fromLatin1(q->descricao) +
-                        QLatin1Char(' ') + Mensagem(1042));
+    MostraMensagem(Mensagem(mensagem) + QLatin1Char(' ') + QString::fromLatin1(q->descricao) +
+                   QLatin1Char(' ') + Mensagem(1042));
 }
 
 void TFrmCap_InfoAdc::edProdEspecial1Enter(QLineEdit* ed)

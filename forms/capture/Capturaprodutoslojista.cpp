@@ -167,8 +167,7 @@ TListaProdutoLojista* TFrmCap_ProdLoj::RegistroSelecionado()
 
 void TFrmCap_ProdLoj::Dica(int mensagem)
 {
-    lbMensagem->setVisible(true);
-    lbMensagem->setText(Mensagem(mensagem) + QStringLiteral(" / ") + Mensagem(1449));
+    MostraMensagem(Mensagem(mensagem) + QStringLiteral(" / ") + Mensagem(1449));
 }
 
 void TFrmCap_ProdLoj::IniciaCamposForm()
@@ -323,8 +322,7 @@ bool TFrmCap_ProdLoj::ProximaFigura(std::initializer_list<QLineEdit*> seguintes)
 void TFrmCap_ProdLoj::FiguraEnter(QObject* obj)
 {
     if (obj == cbProdutos) {
-        lbMensagem->setVisible(true);
-        lbMensagem->setText(Mensagem(939) + QLatin1Char(' ') + Mensagem(1075) + QStringLiteral(" / ") + Mensagem(1449));
+        MostraMensagem(Mensagem(939) + QLatin1Char(' ') + Mensagem(1075) + QStringLiteral(" / ") + Mensagem(1449));
     } else if (obj == edQuantidade) {
         Dica(1450);
     } else if (obj == edValorUnitario) {

@@ -77,13 +77,11 @@ void TFrmCrd_Trn::IniciaCamposForm() {
 }
 
 void TFrmCrd_Trn::edTaxaServicoEnter() {
-    lbMensagem->setVisible(true);
-    lbMensagem->setText(Mensagem(27));
+    MostraMensagem(Mensagem(27));
 }
 
 void TFrmCrd_Trn::edTaxaEmbarqueEnter() {
-    lbMensagem->setVisible(true);
-    lbMensagem->setText(Mensagem(2572));
+    MostraMensagem(Mensagem(2572));
 }
 
 bool TFrmCrd_Trn::ValidaCamposForm() {

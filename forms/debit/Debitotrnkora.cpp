@@ -70,8 +70,7 @@ void TFrmDeb_Trn::IniciaCamposForm() {
 bool TFrmDeb_Trn::ValidaCamposForm() { return TFrmTrn_Mod::ValidaCamposForm(); }
 
 void TFrmDeb_Trn::edValorSaqueEnter() {
-    lbMensagem->setVisible(true);
-    lbMensagem->setText(Mensagem(5));
+    MostraMensagem(Mensagem(5));
 }
 
 void TFrmDeb_Trn::btConfirmaClick() {

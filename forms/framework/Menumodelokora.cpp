@@ -86,8 +86,7 @@ QPushButton* TFrmMnu_Mod::Opcao(int n) const {
 void TFrmMnu_Mod::FormShow() {
     resize(LARGURA_FORM, ALTURA_FORM);
     TFrmMod::FormShow();
-    lbMensagem->setVisible(true);
-    lbMensagem->setText(Mensagem(21));
+    MostraMensagem(Mensagem(21));
 }
 
 void TFrmMnu_Mod::FormActivate() {

@@ -129,6 +129,11 @@ TFrmMod::TFrmMod(QWidget* pai) : QDialog(pai) {
 
 TFrmMod::~TFrmMod() { ExecutaFormDestroy(); }
 
+void TFrmMod::MostraMensagem(const QString& texto) {
+    lbMensagem->setVisible(true);
+    lbMensagem->setText(texto);
+}
+
 TFrmMod* TFrmMod::Cria() { return CriaForm<TFrmMod>(); }
 
 void TFrmMod::ExecutaFormCreate() {

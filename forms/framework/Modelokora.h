@@ -55,6 +55,9 @@ public:
     QLabel* ImageLogo = nullptr;
     QLabel* lbVersao = nullptr;
 
+    // Shows `texto` on the message line, which a step may have hidden.
+    void MostraMensagem(const QString& texto);
+
     // ---- Set by descendants ---------------------------------------------------
     // Whether VerificaCapturaSenha asks for the PIN; true again at each show.
     bool bCapturaSenha = true;

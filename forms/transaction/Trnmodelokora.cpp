@@ -374,16 +374,13 @@ bool TFrmTrn_Mod::FormKeyPress(char& tecla) {
 }
 
 void TFrmTrn_Mod::edValorEnter() {
-    lbMensagem->setVisible(true);
-    lbMensagem->setText(Mensagem(26));
+    MostraMensagem(Mensagem(26));
 }
 void TFrmTrn_Mod::btConfirmaEnter() {
-    lbMensagem->setVisible(true);
-    lbMensagem->setText(Mensagem(46));
+    MostraMensagem(Mensagem(46));
 }
 void TFrmTrn_Mod::btRetornaEnter() {
-    lbMensagem->setVisible(true);
-    lbMensagem->setText(Mensagem(48));
+    MostraMensagem(Mensagem(48));
 }
 
 bool TFrmTrn_Mod::edValorKeyPress(QLineEdit* sender, char& tecla) {
