@@ -8,8 +8,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
+#include <QTemporaryDir>
 
 #include "estado.h"
+#include "platform.h"
 
 #include <cstdio>
 #include <dlfcn.h>
@@ -89,6 +91,17 @@ int Galeria(const QString& modulo, const QString& dir) {
         Escreve(stderr, "hostsim: the module " + caminho + " does not export Kora41Galeria\n");
         return 1;
     }
+    // The forms write the host's ini, audit and pinpad files; they belong in a
+    // scratch folder, not wherever the gallery was started from.
+    QTemporaryDir host(QDir::tempPath() + QStringLiteral("/hostsim-gallery-XXXXXX"));
+    if (!host.isValid()) {
+        Escreve(stderr, "hostsim: cannot create the host's directory\n");
+        return 1;
+    }
+    Plataforma::DefineDiretorioHost(host.path());
+    // Loaded as a host would, so the forms show the module's version.
+    using Vazia = void (*)();
+    if (auto ini = reinterpret_cast<Vazia>(dlsym(lib, "Initialize"))) ini();
     QDir().mkpath(dir);
     const QString absoluto = QDir(dir).absolutePath();
     QSet<QString> antes;
@@ -101,8 +114,10 @@ int Galeria(const QString& modulo, const QString& dir) {
         ++escritos;
     }
     Escreve(stdout, QStringLiteral("%1 image(s) written to %2\n").arg(escritos).arg(absoluto));
-    if (r != 0) Escreve(stderr, QStringLiteral("hostsim: Kora41Galeria returned %1\n").arg(r));
-    return r == 0 ? 0 : 1;
+    if (auto fim = reinterpret_cast<Vazia>(dlsym(lib, "Finalize"))) fim();
+    // The module answers with the number of pictures it saved, -1 when it could not use DIR.
+    if (r < 0) Escreve(stderr, QStringLiteral("hostsim: the module could not write to %1\n").arg(absoluto));
+    return r > 0 ? 0 : 1;
 }
 
 QString Resumo(const QJsonObject& r, const QString& shots) {
