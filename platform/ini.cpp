@@ -47,10 +47,11 @@ bool EhEntrada(const QString& linha, QString* chave, QString* valor) {
 
 } // namespace
 
-QString LeIni(const QString& arquivo, const QString& secao, const QString& chave, const QString& padrao) {
-    const QStringList linhas = LeLinhas(CaminhoIni(arquivo));
+RetratoIni::RetratoIni(const QString& arquivo) : linhas_(LeLinhas(CaminhoIni(arquivo))) {}
+
+QString RetratoIni::le(const QString& secao, const QString& chave, const QString& padrao) const {
     bool naSecao = false;
-    for (const QString& linha : linhas) {
+    for (const QString& linha : linhas_) {
         QString nome, k, v;
         if (EhSecao(linha, &nome)) {
             naSecao = nome.compare(secao, Qt::CaseInsensitive) == 0;
@@ -62,6 +63,10 @@ QString LeIni(const QString& arquivo, const QString& secao, const QString& chave
         }
     }
     return padrao;
+}
+
+QString LeIni(const QString& arquivo, const QString& secao, const QString& chave, const QString& padrao) {
+    return RetratoIni(arquivo).le(secao, chave, padrao);
 }
 
 int LeIniInt(const QString& arquivo, const QString& secao, const QString& chave, int padrao) {
@@ -98,9 +103,17 @@ bool GravaIni(const QString& arquivo, const QString& secao, const QString& chave
         bool trocada = false;
         for (int i = inicio + 1; i < fimSecao; ++i) {
             QString k;
-            if (EhEntrada(linhas[i], &k, nullptr)) {
+            QString atual;
+            if (EhEntrada(linhas[i], &k, &atual)) {
                 ultimaEntrada = i;
-                if (k.compare(chave, Qt::CaseInsensitive) == 0) { linhas[i] = nova; trocada = true; break; }
+                if (k.compare(chave, Qt::CaseInsensitive) == 0) {
+                    // Rewriting (and syncing) a file to say what it says already is
+                    // pure cost on every transaction.
+                    if (atual == valor.trimmed()) return true;
+                    linhas[i] = nova;
+                    trocada = true;
+                    break;
+                }
             }
         }
         if (!trocada) linhas.insert(ultimaEntrada + 1, nova);

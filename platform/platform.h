@@ -4,6 +4,7 @@
 #pragma once
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 class QWidget;
@@ -34,7 +35,17 @@ TULEN_PLATFORM_API int MessageBox(const QString& texto, const QString& titulo, i
 // file, section or key gives the default. Writing creates the file.
 TULEN_PLATFORM_API QString LeIni(const QString& arquivo, const QString& secao, const QString& chave,
                                  const QString& padrao = {});
+// One reading of a file, for callers that look up several keys at once.
+class TULEN_PLATFORM_API RetratoIni {
+public:
+    explicit RetratoIni(const QString& arquivo);
+    QString le(const QString& secao, const QString& chave, const QString& padrao = {}) const;
+
+private:
+    QStringList linhas_;
+};
 TULEN_PLATFORM_API int LeIniInt(const QString& arquivo, const QString& secao, const QString& chave, int padrao);
+// A key that already holds `valor` leaves the file as it is.
 TULEN_PLATFORM_API bool GravaIni(const QString& arquivo, const QString& secao, const QString& chave,
                                  const QString& valor);
 

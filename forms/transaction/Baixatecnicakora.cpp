@@ -31,9 +31,6 @@ constexpr int TAM_REGISTRO_CARTAO = 54;
 constexpr int TAM_VERSAO = 10;
 const char kFormatoData[] = "ddMMyyyyHHmmss";
 
-QString LeChave(const QString& chave, const QString& padrao = {}) {
-    return Plataforma::LeIni(kIniCliente, kSecao, chave, padrao);
-}
 void GravaChave(const QString& chave, const QString& valor) { Plataforma::GravaIni(kIniCliente, kSecao, chave, valor); }
 
 // A field element as it was, to be put back exactly.
@@ -129,6 +126,27 @@ void CopiaOffLine(const QString& prefixo, const QString& extensao) {
     CopiaSeExiste(atual + extensao, atual + QStringLiteral(".off"));
 }
 
+// DDMMYYYYHHMMSS as local time; invalid unless all fourteen are digits of a real moment.
+// QDateTime::fromString would do, but it parses its format anew on every call.
+QDateTime LeDataHora(const QString& texto) {
+    const QString t = texto.trimmed().left(14);
+    if (t.size() != 14) return {};
+    int d[14];
+    for (int i = 0; i < 14; ++i) {
+        if (t[i] < u'0' || t[i] > u'9') return {};
+        d[i] = t[i].unicode() - u'0';
+    }
+    auto n = [&d](int i, int k) {
+        int v = 0;
+        for (int j = i; j < i + k; ++j) v = v * 10 + d[j];
+        return v;
+    };
+    const QDate data(n(4, 4), n(2, 2), n(0, 2));
+    const QTime hora(n(8, 2), n(10, 2), n(12, 2));
+    if (!data.isValid() || !hora.isValid()) return {};
+    return QDateTime(data, hora);
+}
+
 } // namespace
 
 bool VerificaSeDeuHorarioBaixaTecnica(const QString& agora, const QString& ultima, const QString& intervalo) {
@@ -136,8 +154,7 @@ bool VerificaSeDeuHorarioBaixaTecnica(const QString& agora, const QString& ultim
     bool ok = false;
     int minutos = intervalo.trimmed().toInt(&ok);
     if (!ok) minutos = 0;
-    const QDateTime a = QDateTime::fromString(agora.trimmed().left(14), QString::fromLatin1(kFormatoData));
-    const QDateTime u = QDateTime::fromString(ultima.trimmed().left(14), QString::fromLatin1(kFormatoData));
+    const QDateTime a = LeDataHora(agora), u = LeDataHora(ultima);
     // A time stamp that cannot be read must not stop the reports.
     if (!a.isValid() || !u.isValid()) return true;
     const qint64 passados = std::llabs(u.secsTo(a)) / 60;
@@ -148,6 +165,9 @@ bool VerificaMontaDadosRealizaBaixaTecnica(QLabel* mensagem) { return VerificaMo
 
 bool VerificaMontaDadosRealizaBaixaTecnica(bool bVerificaHorario, QLabel* mensagem) {
     const QString agora = Plataforma::Agora().toString(QString::fromLatin1(kFormatoData));
+    // Every transaction runs this check: the file is read once for all its keys.
+    const Plataforma::RetratoIni ini(kIniCliente);
+    auto LeChave = [&ini](const QString& chave, const QString& padrao = {}) { return ini.le(kSecao, chave, padrao); };
     const QString ultimaVerificacao = LeChave(kUltimaVerificacao);
     const QString intervalo = LeChave(kIntervalo, QStringLiteral("0"));
     const QString ultimaBaixa = LeChave(kUltimaBaixa);

@@ -33,3 +33,18 @@ TEST_F(IniTest, SectionsAndKeysAreCaseInsensitiveAndRewritesKeepOtherLines) {
     EXPECT_EQ(Plataforma::LeIniInt("c.ini", "0125", "nova", 0), 12);
     EXPECT_EQ(conteudo("c.ini"), "[0125]\r\nversao=2.0\r\nNova=12abc\r\n\r\n[Outra]\r\nChave=x\r\n");
 }
+
+TEST_F(IniTest, WritingTheValueAKeyHoldsLeavesTheFileAsItWas) {
+    {
+        QFile f(dir.path() + "/h.ini");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("; da loja\n[DadosPinpad]\nUltima = 07122026\n");
+    }
+    ASSERT_TRUE(Plataforma::GravaIni("h.ini", "dadospinpad", "ULTIMA", "07122026"));
+    EXPECT_EQ(conteudo("h.ini"), "; da loja\n[DadosPinpad]\nUltima = 07122026\n");
+    const Plataforma::RetratoIni retrato("h.ini");
+    ASSERT_TRUE(Plataforma::GravaIni("h.ini", "DadosPinpad", "Ultima", "08122026"));
+    EXPECT_EQ(conteudo("h.ini"), "; da loja\r\n[DadosPinpad]\r\nUltima=08122026\r\n");
+    EXPECT_EQ(retrato.le("DADOSPINPAD", "ultima"), "07122026") << "a snapshot keeps what it read";
+    EXPECT_EQ(Plataforma::RetratoIni("h.ini").le("DadosPinpad", "Ultima"), "08122026");
+}

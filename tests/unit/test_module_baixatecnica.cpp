@@ -207,6 +207,8 @@ TEST(BaixaTecnicaHorario, MinutesBetweenStamps) {
     EXPECT_TRUE(VerificaSeDeuHorarioBaixaTecnica("01012027000500", "31122026235500", "10")) << "across a year";
     EXPECT_TRUE(VerificaSeDeuHorarioBaixaTecnica("07122026103000", "07122026103000", "meia hora"));
     EXPECT_TRUE(VerificaSeDeuHorarioBaixaTecnica("07122026103000", "32132026250000", "30")) << "unreadable";
+    EXPECT_TRUE(VerificaSeDeuHorarioBaixaTecnica("07122026103000", "0712202610 000", "30")) << "not all digits";
+    EXPECT_FALSE(VerificaSeDeuHorarioBaixaTecnica("07122026103000 e mais", " 07122026102500", "30")) << "cut to 14";
 }
 
 class CopiaOffLine : public ::testing::Test {
