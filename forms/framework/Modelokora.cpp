@@ -14,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPixmap>
 #include <QPointer>
 #include <QFrame>
 #include <QGuiApplication>
@@ -73,6 +74,27 @@ int GravaBytes(uint16_t campo, const QByteArray& dados) {
 
 // The form's name in audit lines: its objectName, Latin-1 on the host side.
 QString NomeForm(const QWidget* w) { return w->objectName(); }
+
+// Every form shows the same two pictures; decoding them once per form showed
+// up in the time to open one. They live as long as the application, which
+// must outlive any pixmap, or as long as the module when the host unloads it
+// first (the object's code goes with the module).
+class ArteForms : public QObject {
+public:
+    QPixmap fundo{QStringLiteral(":/img/fundo.png")}, logo{QStringLiteral(":/img/logo.png")};
+
+    static const ArteForms& Instancia() {
+        static struct Dono {
+            QPointer<ArteForms> arte;
+            ~Dono() { delete arte; }
+        } dono;
+        if (!dono.arte) dono.arte = new ArteForms(QCoreApplication::instance());
+        return *dono.arte;
+    }
+
+private:
+    explicit ArteForms(QObject* app) : QObject(app) {}
+};
 } // namespace
 
 TFrmMod::TFrmMod(QWidget* pai) : QDialog(pai) {
@@ -84,7 +106,7 @@ TFrmMod::TFrmMod(QWidget* pai) : QDialog(pai) {
     ImgFundo->setObjectName(QStringLiteral("ImgFundo"));
     ImgFundo->setGeometry(0, 0, LARGURA_FORM, ALTURA_FORM);
     ImgFundo->setScaledContents(true);
-    ImgFundo->setPixmap(QPixmap(QStringLiteral(":/img/fundo.png")));
+    ImgFundo->setPixmap(ArteForms::Instancia().fundo);
 
     lbTitulo = new QLabel(QStringLiteral("FORMULÁRIO PADRÃO"), this);
     lbTitulo->setObjectName(QStringLiteral("lbTitulo"));
@@ -119,7 +141,7 @@ TFrmMod::TFrmMod(QWidget* pai) : QDialog(pai) {
     ImageLogo->setObjectName(QStringLiteral("ImageLogo"));
     ImageLogo->setGeometry(0, 0, 68, 25);
     ImageLogo->setScaledContents(true);
-    ImageLogo->setPixmap(QPixmap(QStringLiteral(":/img/logo.png")));
+    ImageLogo->setPixmap(ArteForms::Instancia().logo);
 
     lbVersao = new QLabel(this);
     lbVersao->setObjectName(QStringLiteral("lbVersao"));

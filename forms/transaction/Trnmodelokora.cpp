@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -223,15 +224,28 @@ void TrocaZeroBinarioArroba(char* buffer, int, int tamanho) {
 
 // ---- The form ------------------------------------------------------------------------------
 namespace {
-void Colore(QWidget* w, QPalette::ColorRole papel, const QColor& cor) {
-    QPalette p = w->palette();
-    p.setColor(papel, cor);
-    w->setPalette(p);
-}
+// A panel that paints its own colour. Giving it a palette would do, but the
+// style caches the pictures of the buttons and edits inside by their palette,
+// and each new form's palette is a new key: the cache grew with every form.
+class PainelColorido : public QFrame {
+public:
+    PainelColorido(const QColor& cor, QWidget* pai) : QFrame(pai), cor_(cor) {}
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        QPainter(this).fillRect(rect(), cor_);
+        QFrame::paintEvent(e);
+    }
+
+private:
+    QColor cor_;
+};
 
 // Navy and bold, as the captions of the capture panel.
 void Destaca(QWidget* w) {
-    Colore(w, QPalette::WindowText, QColor(0x00, 0x00, 0x80));
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
+    w->setPalette(p);
     QFont f = w->font();
     f.setBold(true);
     w->setFont(f);
@@ -243,16 +257,14 @@ TFrmTrn_Mod* TFrmTrn_Mod::Cria() { return TFrmMod::CriaForm<TFrmTrn_Mod>(); }
 TFrmTrn_Mod::TFrmTrn_Mod(QWidget* parent) : TFrmMod(parent) {
     setObjectName(QStringLiteral("FrmTrn_Mod"));
     lbTitulo->setText(QString::fromUtf8("FORMULÁRIO PADRÃO PARA CAPTURA DE DADOS"));
-    // Palettes, not style sheets: a sheet on a panel puts every control in it
-    // under the slower sheet style, and that showed in the time to open a form.
+    // No style sheets: a sheet on a panel puts every control in it under the
+    // slower sheet style, and that showed in the time to open a form.
     const QColor corPainel(0xdf, 0xdf, 0xdf);
 
-    pnCaptura = new QFrame(this);
+    pnCaptura = new PainelColorido(corPainel, this);
     pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
     pnCaptura->setGeometry(24, 106, 580, 210);
     pnCaptura->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    pnCaptura->setAutoFillBackground(true);
-    Colore(pnCaptura, QPalette::Window, corPainel);
 
     lbValor = new QLabel(QStringLiteral("Valor:"), pnCaptura);
     lbValor->setObjectName(QStringLiteral("lbValor"));
@@ -279,12 +291,10 @@ TFrmTrn_Mod::TFrmTrn_Mod(QWidget* parent) : TFrmMod(parent) {
     lbMsg->setWordWrap(true);
     Destaca(lbMsg);
 
-    pnBotoes = new QFrame(this);
+    pnBotoes = new PainelColorido(corPainel, this);
     pnBotoes->setObjectName(QStringLiteral("pnBotoes"));
     pnBotoes->setGeometry(111, 330, 400, 40);
     pnBotoes->setFrameStyle(QFrame::NoFrame);
-    pnBotoes->setAutoFillBackground(true);
-    Colore(pnBotoes, QPalette::Window, corPainel);
 
     btConfirma = new QPushButton(QStringLiteral("&1 - Confirma"), pnBotoes);
     btConfirma->setObjectName(QStringLiteral("btConfirma"));
