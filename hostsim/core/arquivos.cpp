@@ -8,11 +8,30 @@
 #include <QJsonDocument>
 #include <sqlite3.h>
 
+#include <cstdio>
+
 namespace hostsim {
 
 namespace {
 
-QString Carimbo() { return Plataforma::Agora().toString(QStringLiteral("dd/MM/yyyy hh:mm:ss.zzz")); }
+// Every audit and pinpad line is stamped and named by date; QDateTime's
+// toString parses its pattern on each call, which showed in the time a form
+// takes to open.
+QByteArray Carimbo(const QDateTime& agora) {
+    const QDate d = agora.date();
+    const QTime t = agora.time();
+    char b[32];
+    std::snprintf(b, sizeof b, "%02d/%02d/%04d %02d:%02d:%02d.%03d", d.day(), d.month(), d.year(), t.hour(),
+                  t.minute(), t.second(), t.msec());
+    return b;
+}
+
+QString Dia(const QDateTime& agora) {
+    const QDate d = agora.date();
+    char b[16];
+    std::snprintf(b, sizeof b, "%04d%02d%02d", d.year(), d.month(), d.day());
+    return QString::fromLatin1(b);
+}
 
 // One line per record: what the module wrote stays on one line.
 QByteArray UmaLinha(QByteArray texto) {
@@ -75,16 +94,18 @@ int GravaTransacao(const CamposHost& campos) {
 }
 
 bool GravaLinhaAudit(const QByteArray& texto) {
+    const QDateTime agora = Plataforma::Agora();
     const QString dir = Plataforma::DiretorioHost() + "Audit";
-    if (!QDir().mkpath(dir)) return false;
-    const QString nome = dir + '/' + Plataforma::Agora().toString(QStringLiteral("yyyyMMdd")) + ".aud";
-    return Acrescenta(nome, Carimbo().toLatin1() + ' ' + UmaLinha(MascaraPan(texto)) + "\r\n");
+    const QString nome = dir + '/' + Dia(agora) + ".aud";
+    const QByteArray linha = Carimbo(agora) + ' ' + UmaLinha(MascaraPan(texto)) + "\r\n";
+    // The folder is made only when the file cannot be opened without it.
+    return Acrescenta(nome, linha) || (QDir().mkpath(dir) && Acrescenta(nome, linha));
 }
 
 void GravaLogPinpad(const QString& linha) {
-    const QString nome = Plataforma::DiretorioHost() + "BiblPinPad." +
-                         Plataforma::Agora().toString(QStringLiteral("yyyyMMdd")) + ".dmp";
-    Acrescenta(nome, Carimbo().toLatin1() + ' ' + UmaLinha(MascaraPan(linha.toLatin1())) + "\r\n");
+    const QDateTime agora = Plataforma::Agora();
+    const QString nome = Plataforma::DiretorioHost() + "BiblPinPad." + Dia(agora) + ".dmp";
+    Acrescenta(nome, Carimbo(agora) + ' ' + UmaLinha(MascaraPan(linha.toLatin1())) + "\r\n");
 }
 
 } // namespace hostsim
