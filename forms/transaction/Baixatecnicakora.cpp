@@ -199,7 +199,8 @@ bool VerificaMontaDadosRealizaBaixaTecnica(bool bVerificaHorario, QLabel* mensag
 
     bool resultado = false;
     if (sam == LeChave(kSam) && serie == LeChave(kSerie) && !mudou) {
-        if (bVerificaHorario) GravaChave(kUltimaVerificacao, agora);
+        // Within the same second there is nothing new to write.
+        if (bVerificaHorario && agora != ultimaVerificacao) GravaChave(kUltimaVerificacao, agora);
     } else {
         if (ok125) {
             const qsizetype fim = bloco125.indexOf('\0');

@@ -8,7 +8,10 @@
 #include <QJsonDocument>
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace hostsim {
 
@@ -40,12 +43,19 @@ QByteArray UmaLinha(QByteArray texto) {
     return texto;
 }
 
+// Plain POSIX: a line is one append, and QFile's open costs more than the
+// line itself on the way to every form.
 bool Acrescenta(const QString& caminho, const QByteArray& linha) {
-    QFile f(caminho);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
-    const bool ok = f.write(linha) == linha.size();
-    f.close();
-    return ok;
+    const int fd = ::open(QFile::encodeName(caminho).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    qsizetype feito = 0;
+    while (feito < linha.size()) {
+        const ssize_t n = ::write(fd, linha.constData() + feito, size_t(linha.size() - feito));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        feito += n;
+    }
+    return ::close(fd) == 0 && feito == linha.size();
 }
 
 struct Banco {
