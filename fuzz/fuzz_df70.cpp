@@ -2,6 +2,10 @@
 // (tag DF70), then the silent card-range check that follows them.
 #include "Camposkora.h"
 #include "Koramain.h"
+#include "Capturaautokora.h"
+#include "Contextokora.h"
+#include "Constanteskora.h"
+#include "Servicoskora.h"
 #include "hostfuzz.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,6 +1,6 @@
 #include "Despachokora.h"
 
-#include "Koramain.h"
+#include "Contextokora.h"
 #include "credit/Creditovistakora.h"
 #include "debit/Debitovistakora.h"
 

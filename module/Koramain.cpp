@@ -1,5 +1,11 @@
 #include "Koramain.h"
 
+#include "Capturaautokora.h"
+#include "Constanteskora.h"
+#include "Servicoskora.h"
+#include "Contextokora.h"
+#include "framework/Galeriakora.h"
+
 #include "Camposkora.h"
 #include "bromo.h"
 #include "Despachokora.h"
@@ -13,12 +19,9 @@
 #include <cstring>
 #include <optional>
 
-QString VERSAO_DO_MODULO;
-char TITULO_APLICACAO[129] = {};
 
 namespace {
 int g_cargas = 0;
-const char kNomeModulo[] = "Kora41.bpl";
 
 // Kept in the image so that the host's tools can identify the module file.
 extern "C" __attribute__((used, visibility("default"))) const char KORA_IDENTIFICACAO[] =
@@ -31,7 +34,7 @@ void _DefineAreaTemporaria_XAP2() {
 }
 
 void Inicializacao() {
-    VERSAO_DO_MODULO = GetBuildInfo(QString::fromLatin1(kNomeModulo));
+    VERSAO_DO_MODULO = GetBuildInfo(QString::fromLatin1(NOME_MODULO));
     Plataforma::GravaIni(QStringLiteral("Modulo.ini"), QStringLiteral("0125"), QStringLiteral("VERSAO"),
                          VERSAO_DO_MODULO);
     GravaCampoString(CAMPO_VERSAO_MODULO, 0, RemoveFormato(VERSAO_DO_MODULO));
@@ -277,125 +280,6 @@ void ConsultaMenuOutros(uint32_t handle, QLabel* mensagem) {
 
 int CargasModulo() { return g_cargas; }
 
-QString Mensagem(int numero) {
-    QString t;
-    LeMensagens(t, numero);
-    return t;
-}
-
-void Audita(const QString& linha) {
-    const QByteArray b = linha.toLatin1();
-    GravaAudit(0, b.constData(), int32_t(b.size()));
-}
-
-void RecusaRequisicao(int numero) { EnviaArquivoErroPDV(255, Mensagem(numero)); }
-
-void ExecutaFormModal(QDialog* pai, QDialog* form) {
-    form->exec();
-    Plataforma::ProcessMessages();
-    const int resultado = form->result();
-    if (pai) {
-        if (resultado == QDialog::Accepted)
-            pai->done(resultado);
-        else
-            pai->setFocus();
-    } else if (resultado == 2) {
-        PontalGravaArquivo();
-        PontalLimpaCampo(CAMPO_RESULTADO_TRANSACAO);
-    }
-}
-
-void ReportaFormNaoCriado(const char* nomeForm) {
-    Plataforma::GaranteAplicacao();
-    Plataforma::MessageBox(FormataMensagem(Mensagem(802), nomeForm), QString::fromLatin1(TITULO_APLICACAO),
-                           Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
-}
-
-// ---- Checks before a form ---------------------------------------------------------
-
-QString Apara(const QString& texto) {
-    qsizetype i = 0, f = texto.size();
-    while (i < f && texto.at(i).unicode() <= 0x20) ++i;
-    while (f > i && texto.at(f - 1).unicode() <= 0x20) --f;
-    return texto.mid(i, f - i);
-}
-
-bool DecodificaDF70(const QByteArray& resposta, QByteArray& valor) {
-    valor.clear();
-    const qsizetype fim = resposta.indexOf('\0');
-    const QString s = Apara(QString::fromLatin1(fim < 0 ? resposta : resposta.left(fim)));
-    bool ok = false;
-    int quantidade = s.left(3).toInt(&ok);
-    if (!ok) quantidade = 0;
-    if (quantidade <= 6) return false;
-    const QString campoTamanho = s.mid(7, 2);
-    int tamanho = campoTamanho.size() == 2 ? campoTamanho.toInt(&ok, 16) : 0;
-    if (!ok || tamanho < 0) tamanho = 0;
-    if (tamanho == 0) return true;
-    // A value shorter than its length says is a broken answer, not a short value.
-    const QString bruto = s.mid(9, tamanho * 2);
-    if (bruto.size() < tamanho * 2) return false;
-    valor = Apara(bruto).toLatin1();
-    return true;
-}
-
-bool VerificaVersaoAplicacaoTulen() {
-    Audita(QStringLiteral("Entrou: VerificaVersaoAplicacaoTulen"));
-    QByteArray dados(250, '\0');
-    if (MontaDadosPinpad(125, dados) != 0) return false;
-    const QString fabricante = Apara(QString::fromLatin1(dados.left(20))).toUpper();
-    const QString versao = Apara(QString::fromLatin1(dados.mid(33, 6)));
-
-    const bool estendida = (fabricante == QLatin1String("GERTEC") && versao >= QLatin1String("107B03")) ||
-                           versao >= QLatin1String("108A01");
-    if (estendida) {
-        QByteArray saida(1025, '\0');
-        if (ObtemDadosPinpadAutoCapturaEstendidaTagDF70(QStringLiteral("02DF70"), saida) != 0) return false;
-        QByteArray valor;
-        if (!DecodificaDF70(saida.left(1025), valor)) return false;
-        if (!valor.isEmpty()) {
-            const QByteArray campo = "52:" + valor;
-            if (PontalGravaCampo(CAMPO_AUTO_CAPTURA_ESTENDIDA, 0, reinterpret_cast<const unsigned char*>(campo.constData()),
-                                 int32_t(campo.size())) != 0)
-                return false;
-        }
-    }
-    Audita(QStringLiteral("Saiu : VerificaVersaoAplicacaoTulen"));
-    return true;
-}
-
-bool CapturaDadosCartaoAuto() {
-    QString autorizador, segundo;
-    if (!FazConsultaBins(0, 0, 0, 0, 0, autorizador, segundo, 0, nullptr)) {
-        if (Campo(CAMPO_TIPO_OPERACAO_CARTAO) != QLatin1String("2")) RemoveCartao(Mensagem(1092));
-        PontalGravaArquivo();
-        return false;
-    }
-    auto outroAdquirente = [] {
-        GravaCampoString(CAMPO_CODIGO_RESPOSTA, 0, QStringLiteral("FF"));
-        GravaCampoString(CAMPO_TEXTO_RESULTADO, 0, Mensagem(317));
-        PontalGravaArquivo();
-        return false;
-    };
-    if (autorizador != QLatin1String("0125")) return outroAdquirente();
-    if (!ProcuraMontaListaProdutoSelecionado()) return outroAdquirente();
-
-    QString cseg = Campo(CAMPO_CODIGO_SEGURANCA).trimmed();
-    if (!cseg.isEmpty()) {
-        if (cseg.startsWith(QLatin1String("CSEG:"))) cseg = cseg.mid(5);
-        if (GravaCampoString(CAMPO_CODIGO_SEGURANCA, 0, cseg) != 0) return false;
-    }
-    return true;
-}
-
-bool bCancelamentoDCCHabilitado() {
-    Audita(QString::fromStdString(fmt::sprintf("Modulo %s : Entrou bCancelamentoDCCHabilitado", kNomeModulo)));
-    const bool r = !Campo(CAMPO_VENDA_COM_DCC).isEmpty();
-    Audita(QString::fromStdString(
-        fmt::sprintf("Modulo %s : Saiu bCancelamentoDCCHabilitado - Retorno: %s", kNomeModulo, r ? "Sim" : "Nao")));
-    return r;
-}
-
 // ---- Exports -----------------------------------------------------------------------
 
 KORA_EXPORT void Initialize() {
@@ -443,4 +327,22 @@ KORA_EXPORT void ExecutaConsultaCheque(uint32_t, int32_t) {
 
 KORA_EXPORT void RealizaConsultaMenuOutros(uint32_t Handle, QLabel* Mensagem) {
     Protegido([&] { ConsultaMenuOutros(Handle, Mensagem); });
+}
+
+// ---- Development entry points ---------------------------------------------------------
+
+KORA_EXPORT int Kora41Galeria(const char* dir) {
+    int r = -1;
+    Protegido([&] { r = GeraGaleria(dir); });
+    return r;
+}
+
+KORA_EXPORT int Kora41AbreForm(const char* nome) {
+    int r = -1;
+    Protegido([&] {
+        Plataforma::GaranteAplicacao();
+        ProcuraMontaListaProdutoSelecionado();
+        r = AbreFormRegistrado(nome);
+    });
+    return r;
 }

@@ -1,7 +1,7 @@
 #include "capture/Capturainformacoesadicionais.h"
 
 #include "Camposkora.h"
-#include "Koramain.h"
+#include "Contextokora.h"
 #include "Servicoskora.h"
 #include "capture/Capturacomum.h"
 #include "framework/Galeriakora.h"

@@ -2,7 +2,7 @@
 
 #include "Camposkora.h"
 #include "Constanteskora.h"
-#include "Koramain.h"
+#include "Contextokora.h"
 #include "Servicoskora.h"
 #include "bromo.h"
 #include "debit/Debitotrnkora.h"

@@ -1,7 +1,7 @@
 #include "Creditovistakora.h"
 
 #include "Camposkora.h"
-#include "Koramain.h"
+#include "Contextokora.h"
 #include "Servicoskora.h"
 #include "framework/Galeriakora.h"
 

@@ -1,7 +1,7 @@
 #include "Debitotrnkora.h"
 
 #include "Camposkora.h"
-#include "Koramain.h"
+#include "Contextokora.h"
 #include "Servicoskora.h"
 #include "bromo.h"
 #include "transaction/Descritoreskora.h"

@@ -1,7 +1,7 @@
 #include "Debitovistakora.h"
 
 #include "Camposkora.h"
-#include "Koramain.h"
+#include "Contextokora.h"
 #include "Servicoskora.h"
 #include "bromo.h"
 #include "framework/Galeriakora.h"

@@ -28,7 +28,38 @@ std::vector<EntradaGaleria>& Registro() {
 void ParaTemporizadores(QObject* form) {
     for (QTimer* t : form->findChildren<QTimer*>()) t->stop();
 }
+struct EntradaAbrir {
+    std::string nome;
+    int (*abre)();
+};
+std::vector<EntradaAbrir>& RegistroAbrir() {
+    static std::vector<EntradaAbrir> r;
+    return r;
+}
 } // namespace
+
+void RegistraFormAbrir(const char* nome, int (*abre)()) {
+    if (!nome || !*nome || !abre) return;
+    for (auto& e : RegistroAbrir())
+        if (e.nome == nome) {
+            e.abre = abre;
+            return;
+        }
+    RegistroAbrir().push_back({nome, abre});
+}
+
+int AbreFormRegistrado(const char* nome) {
+    if (!nome) return -1;
+    for (const auto& e : RegistroAbrir())
+        if (e.nome == nome) return e.abre();
+    return -1;
+}
+
+QStringList FormsAbriveis() {
+    QStringList nomes;
+    for (const auto& e : RegistroAbrir()) nomes << QString::fromStdString(e.nome);
+    return nomes;
+}
 
 void RegistraFormGaleria(const char* nome, FabricaFormGaleria fabrica) {
     if (!nome || !*nome || !fabrica) return;
@@ -46,7 +77,7 @@ QStringList FormsGaleria() {
     return nomes;
 }
 
-extern "C" KORA_GALERIA_API int Kora41Galeria(const char* dir) {
+int GeraGaleria(const char* dir) {
     try {
         if (!dir || !*dir) return -1;
         Plataforma::GaranteAplicacao();

@@ -2,7 +2,8 @@
 
 #include "Galeriakora.h"
 
-#include "Koramain.h"
+#include "Contextokora.h"
+#include "Servicoskora.h"
 #include "bromo.h"
 #include "platform.h"
 
@@ -56,6 +57,7 @@ TFrmMnu_Mod::TFrmMnu_Mod(QWidget* pai) : TFrmMod(pai) {
         b->setFocusPolicy(Qt::StrongFocus);
         b->hide();
         *opcoes[i] = b;
+        QObject::connect(b, &QPushButton::clicked, this, [this, i] { OpcaoClick(i + 1); });
     }
     spEncerra = new QPushButton(QStringLiteral("&9 - Encerra"), pnMenu);
     spEncerra->setObjectName(QStringLiteral("spEncerra"));
@@ -82,6 +84,67 @@ QPushButton* TFrmMnu_Mod::Opcao(int n) const {
     default: return nullptr;
     }
 }
+
+void TFrmMnu_Mod::IniciaFormularioMenu() {
+    if (MensagemTitulo) lbTitulo->setText(Mensagem(MensagemTitulo));
+    for (int i = 1; i <= MAX_OPCOES_MENU; ++i) {
+        QPushButton* b = Opcao(i);
+        if (i > int(Opcoes.size())) {
+            b->setVisible(false);
+            continue;
+        }
+        const TOpcaoMenu& o = Opcoes[size_t(i - 1)];
+        const QString rotulo = o.mensagem ? Mensagem(o.mensagem) : QString::fromUtf8(o.texto ? o.texto : "");
+        b->setText(QStringLiteral("&%1 - ").arg(i) + rotulo);
+        b->setVisible(true);
+    }
+    if (MensagemEncerra) spEncerra->setText(Mensagem(MensagemEncerra));
+    spEncerra->setVisible(true);
+}
+
+void TFrmMnu_Mod::VerificaOpcoesHabilitadas() {
+    for (int i = 1; i <= MAX_OPCOES_MENU && i <= int(Opcoes.size()); ++i) {
+        const TOpcaoMenu& o = Opcoes[size_t(i - 1)];
+        Opcao(i)->setEnabled(!o.habilitada || o.habilitada());
+    }
+}
+
+void TFrmMnu_Mod::OpcaoClick(int n) { ExecutaOpcao(n); }
+
+void TFrmMnu_Mod::ExecutaOpcao(int n) {
+    if (n < 1 || n > int(Opcoes.size())) return;
+    const TOpcaoMenu& o = Opcoes[size_t(n - 1)];
+    HabilitaDesabilitaBotoes(false);
+    if (!o.executa || !o.executa(this))
+        CaixaMensagem(FormataMensagem(Mensagem(802), o.nomeForm), Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
+    if (result() == 0) HabilitaDesabilitaBotoes(true);
+}
+
+namespace Habilita {
+CondicaoMenu IntPos(int pos) {
+    return [pos] { return TransacoesHabilitadasIntPos(pos); };
+}
+CondicaoMenu Terminal(int terminal, int pos) {
+    return [terminal, pos] { return TransacoesHabilitadas(terminal, pos); };
+}
+CondicaoMenu Ini(const char* secao, const char* chave) {
+    return [secao, chave] {
+        return Plataforma::LeIniInt(QStringLiteral("Cliente.ini"), QString::fromLatin1(secao),
+                                    QString::fromLatin1(chave), 1) != 0;
+    };
+}
+CondicaoMenu Produto(int offset) {
+    return [offset] { return ::Produto.em(offset) == '1'; };
+}
+CondicaoMenu Todos(std::initializer_list<CondicaoMenu> condicoes) {
+    std::vector<CondicaoMenu> lista(condicoes);
+    return [lista] {
+        for (const CondicaoMenu& c : lista)
+            if (c && !c()) return false;
+        return true;
+    };
+}
+} // namespace Habilita
 
 void TFrmMnu_Mod::FormShow() {
     resize(LARGURA_FORM, ALTURA_FORM);

@@ -4,7 +4,7 @@
 
 #include "Camposkora.h"
 #include "Constanteskora.h"
-#include "Koramain.h"
+#include "Contextokora.h"
 #include "LeitorBytes.h"
 #include "Servicoskora.h"
 #include "bromo.h"
@@ -154,6 +154,30 @@ TFrmMod::~TFrmMod() { ExecutaFormDestroy(); }
 void TFrmMod::MostraMensagem(const QString& texto) {
     lbMensagem->setVisible(true);
     lbMensagem->setText(texto);
+}
+
+void TFrmMod::LigaEntrada(QWidget* controle, std::function<void()> acao) {
+    if (!controle) return;
+    entradas_.insert(controle, std::move(acao));
+    controle->installEventFilter(this);
+}
+
+void TFrmMod::LigaEditValor(QLineEdit*) {}
+
+void TFrmMod::OrdemTab(std::initializer_list<QWidget*> controles) {
+    QWidget* anterior = nullptr;
+    for (QWidget* w : controles) {
+        if (anterior && w) QWidget::setTabOrder(anterior, w);
+        if (w) anterior = w;
+    }
+}
+
+bool TFrmMod::eventFilter(QObject* obj, QEvent* ev) {
+    if (ev->type() == QEvent::FocusIn) {
+        const auto it = entradas_.constFind(obj);
+        if (it != entradas_.constEnd() && *it) (*it)();
+    }
+    return QDialog::eventFilter(obj, ev);
 }
 
 TFrmMod* TFrmMod::Cria() { return CriaForm<TFrmMod>(); }

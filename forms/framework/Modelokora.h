@@ -8,10 +8,14 @@
 #include "transacao.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QString>
+#include <functional>
+#include <initializer_list>
 
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 #define KORA_FORM_API __attribute__((visibility("default")))
@@ -95,6 +99,13 @@ public:
     QList<QWidget*> ControlesTabOrder() const;
     // Focus on the first control in tab order; returns it (or nullptr).
     QWidget* FocaPrimeiroControle();
+    // Runs `acao` whenever `controle` gets the focus (the control's Enter event).
+    void LigaEntrada(QWidget* controle, std::function<void()> acao);
+    // Makes `ed` an amount edit; forms that take amounts bind their
+    // formatter and key filter here.
+    virtual void LigaEditValor(QLineEdit* ed);
+    // Tab order of the form's controls, first to last.
+    static void OrdemTab(std::initializer_list<QWidget*> controles);
     // Ends the modal loop with `resultado` (mrOk, mrCancel).
     void FechaForm(int resultado);
     // A top-most message box over this form with caption TITULO_APLICACAO;
@@ -109,6 +120,7 @@ public:
     int exec() override;
 
 protected:
+    bool eventFilter(QObject* obj, QEvent* ev) override;
     void showEvent(QShowEvent* e) override;
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -117,6 +129,7 @@ protected:
     bool ClicaAcelerador(QChar tecla);
 
 private:
+    QHash<QObject*, std::function<void()>> entradas_;
     bool criado_ = false;
     bool destruido_ = false;
     // Focus went to a message box: getting it back is no new activation.

@@ -3,7 +3,7 @@
 #include "Galeriakora.h"
 
 #include "Camposkora.h"
-#include "Koramain.h"
+#include "Contextokora.h"
 #include "bromo.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 #include "Baixatecnicakora.h"
 
 #include "Camposkora.h"
-#include "Koramain.h"
+#include "Contextokora.h"
 #include "bromo.h"
 #include "ciraz.h"
 #include "platform.h"

@@ -1,7 +1,7 @@
 #include "transaction/Conversaomoedakora.h"
 
 #include "Camposkora.h"
-#include "Koramain.h"
+#include "Contextokora.h"
 #include "bromo.h"
 #include "ciraz.h"
 #include "pontal.h"

@@ -2,7 +2,7 @@
 
 #include "Camposkora.h"
 #include "Constanteskora.h"
-#include "Koramain.h"
+#include "Contextokora.h"
 #include "Servicoskora.h"
 #include "bromo.h"
 #include "ciraz.h"
@@ -326,17 +326,8 @@ void TFrmTrn_Mod::LigaEditValor(QLineEdit* ed) {
     QObject::connect(ed, &QLineEdit::textChanged, this, [this, ed] { edValorChange(ed); });
 }
 
-void TFrmTrn_Mod::LigaEntrada(QWidget* controle, std::function<void()> acao) {
-    if (!controle) return;
-    entradas_.insert(controle, std::move(acao));
-    controle->installEventFilter(this);
-}
-
 bool TFrmTrn_Mod::eventFilter(QObject* obj, QEvent* ev) {
-    if (ev->type() == QEvent::FocusIn) {
-        const auto it = entradas_.constFind(obj);
-        if (it != entradas_.constEnd() && *it) (*it)();
-    } else if (ev->type() == QEvent::KeyPress && !repassandoTecla_ && obj->isWidgetType() &&
+    if (ev->type() == QEvent::KeyPress && !repassandoTecla_ && obj->isWidgetType() &&
                static_cast<QWidget*>(obj)->window() == this) {
         auto* k = static_cast<QKeyEvent*>(ev);
         char c = CaractereTecla(k);

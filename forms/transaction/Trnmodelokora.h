@@ -70,9 +70,7 @@ public:
     void TCliqueTimer();
 
     // Binds the amount handlers to another amount edit of a descendant.
-    void LigaEditValor(QLineEdit* ed);
-    // Runs `acao` when `controle` gets the focus (the control's Enter event).
-    void LigaEntrada(QWidget* controle, std::function<void()> acao);
+    void LigaEditValor(QLineEdit* ed) override;
 
 protected:
     bool eventFilter(QObject* obj, QEvent* ev) override;
@@ -95,7 +93,6 @@ private:
     bool repassandoTecla_ = false;
     bool formatando_ = false;
     QList<QLineEdit*> editsValor_;
-    QHash<QObject*, std::function<void()>> entradas_;
 };
 
 extern KORA_API TFrmTrn_Mod* FrmTrn_Mod;

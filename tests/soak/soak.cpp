@@ -6,6 +6,10 @@
 // --secrets writes the card data the requests used, for tulen_carddata.
 #include "Camposkora.h"
 #include "Koramain.h"
+#include "Capturaautokora.h"
+#include "Contextokora.h"
+#include "Constanteskora.h"
+#include "Servicoskora.h"
 #include "Servicoskora.h"
 #include "Soak.h"
 #include "bromo.h"

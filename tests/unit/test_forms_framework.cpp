@@ -1,5 +1,9 @@
 #include "Camposkora.h"
 #include "Koramain.h"
+#include "Capturaautokora.h"
+#include "Contextokora.h"
+#include "Constanteskora.h"
+#include "Servicoskora.h"
 #include "Servicoskora.h"
 #include "estado.h"
 #include "framework/Galeriakora.h"
@@ -502,10 +506,10 @@ TEST_F(Framework, OperatorReturnShowsEveryLineSplitAtAt) {
 
 TEST_F(Framework, GallerySavesOnePicturePerRegisteredForm) {
     QTemporaryDir dir;
-    EXPECT_EQ(Kora41Galeria(nullptr), -1);
+    EXPECT_EQ(GeraGaleria(nullptr), -1);
     const QStringList nomes = FormsGaleria();
     for (const char* n : {"FrmMod", "FrmMnu_Mod", "FrmRetorno_Opr"}) EXPECT_TRUE(nomes.contains(n)) << n;
-    EXPECT_EQ(Kora41Galeria(dir.path().toLocal8Bit().constData()), nomes.size());
+    EXPECT_EQ(GeraGaleria(dir.path().toLocal8Bit().constData()), nomes.size());
     for (const QString& n : nomes) {
         QImage img(QDir(dir.path()).filePath(n + ".png"));
         EXPECT_EQ(img.size(), QSize(LARGURA_FORM, ALTURA_FORM)) << n.toStdString();

@@ -1,6 +1,10 @@
 #include "Camposkora.h"
 #include "Constanteskora.h"
 #include "Koramain.h"
+#include "Capturaautokora.h"
+#include "Contextokora.h"
+#include "Constanteskora.h"
+#include "Servicoskora.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,9 @@
 #include "Camposkora.h"
 #include "Koramain.h"
+#include "Capturaautokora.h"
+#include "Contextokora.h"
+#include "Constanteskora.h"
+#include "Servicoskora.h"
 #include "estado.h"
 #include "test_module_hostfalso.h"
 
