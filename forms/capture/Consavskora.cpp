@@ -102,7 +102,12 @@ void TFrmAVS_Adc::IniciaCamposForm() {
                                                       {edCep, CAMPO_CEP_AVS},
                                                       {edBairro, CAMPO_BAIRRO_AVS}};
     for (const auto& [ed, campo] : preenchidos) {
-        ed->setText(Campos::Le(campo).toUpper());
+        // A masked edit left empty takes typed digits from its start.
+        const QString valor = Campos::Le(campo).toUpper();
+        if (valor.isEmpty())
+            ed->clear();
+        else
+            ed->setText(valor);
         // A masked edit's text keeps its separators: only its digits count.
         const bool vazio = ed->inputMask().isEmpty() ? ed->text().trimmed().isEmpty()
                                                      : RemoveFormato(ed->text()).isEmpty();

@@ -8,6 +8,7 @@
 #include "framework/Menumodelokora.h"
 #include "framework/Retornooperador6b.h"
 #include "platform.h"
+#include "receipt/Imprimeconsultakora.h"
 #include "pontal.h"
 #include "transaction/Descritoreskora.h"
 
@@ -34,9 +35,15 @@ void TFrmCon_AdmCrdPar::IniciaCamposForm() {
 }
 
 namespace {
-// The approved plan, shown and printed under the form's title.
+// The approved plan, shown under the form's title; the operator's choice
+// to print it comes back in ImprimeCupom.
 void MostraPlanoImpressao(const QString& titulo) {
-    (void)titulo;
+    if (!FrmImprime_Mod) FrmImprime_Mod = TFrmImprime_Mod::Cria();
+    if (!FrmImprime_Mod) return;
+    FrmImprime_Mod->lbTitulo->setText(titulo);
+    FrmImprime_Mod->exec();
+    delete FrmImprime_Mod;
+    FrmImprime_Mod = nullptr;
 }
 
 void MostraRetornoOperador(const QString& titulo) {
