@@ -102,7 +102,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Caso{"QrCode", [] {}, V(82), "FrmVendaQRCode"},
         Caso{"QrCodeQuestionsNeedTheService", Perguntas(1), V(82), "FrmVendaQRCode"},
-        Caso{"KindNotANumber", T("D"), V(0), nullptr, 327},
         Caso{"CreditPlanOneBeatsIssuer", E(T("0"), P("01"), C(PARCELAS, "1"), C(FINANCIAMENTO, "1")), V(0), "FrmVis_Crd"},
         Caso{"CreditPlanZero", E(T("0"), P("01"), C(PARCELAS, "0")), V(0), "FrmVis_Crd"},
         Caso{"CreditMerchant", E(T("0"), P("01"), C(PARCELAS, "3"), C(FINANCIAMENTO, "0")), V(0), "FrmEst_CrdPar"},
