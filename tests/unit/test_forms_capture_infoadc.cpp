@@ -84,8 +84,6 @@ TEST_F(InfoAdc, SeteQuestoesEmDuasPaginasEOCampoExato) {
               {"0060000", 1, 12, '0', '4', "Q6"},
               {"0070000", 1, 10, '0', '1', "Q7"}});
     Abre();
-    EXPECT_EQ(form->objectName(), QStringLiteral("FrmCap_InfoAdc"));
-    EXPECT_EQ(form->lbTitulo->text(), TesteHost::M(2593));
     EXPECT_EQ(form->Pagina(), 1);
     for (int i = 0; i < 5; ++i) EXPECT_TRUE(Ed(i)->isVisible()) << i;
     EXPECT_EQ(form->lbProdEspecial[0]->text(), QStringLiteral("Q1:"));

@@ -79,7 +79,6 @@ protected:
 
 TEST_F(ProdLoj, ListaDoProdutoSelecionado) {
     Abre();
-    EXPECT_EQ(form->objectName(), QStringLiteral("FrmCap_ProdLoj"));
     ASSERT_EQ(form->cbProdutos->count(), 3);
     EXPECT_EQ(form->cbProdutos->itemText(1), QStringLiteral("0102 - CAFE"));
     EXPECT_EQ(form->cbProdutos->currentIndex(), -1);
