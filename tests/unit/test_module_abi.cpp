@@ -54,5 +54,6 @@ TEST(ModuloAbi, HostTextsAreFilledAsDataOnly) {
     // A hostile or mismatched text never reads arguments that are not there.
     EXPECT_EQ(FormataMensagem(QStringLiteral("%s %s %n %d"), "x"), "%s %s %n %d");
     EXPECT_EQ(FormataMensagem(QStringLiteral("valor %d"), 12), "valor 12");
-    EXPECT_EQ(FormataMensagem(QString::fromLatin1("Opera\xE7\xE3o %s"), "ok"), QString::fromLatin1("Opera\xE7\xE3o ok"));
+    EXPECT_EQ(FormataMensagem(QString::fromLatin1("Opera\xE7\xE3o %s"), "ok"),
+              QString::fromLatin1("Opera\xE7\xE3o ok"));
 }

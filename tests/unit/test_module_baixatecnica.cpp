@@ -37,7 +37,9 @@ protected:
         Roteiro("MontaDadosPinpad", {Pinpad(Bloco3(serie)), Pinpad(Bloco125(sam))});
     }
     QString Ini(const char* chave) { return Plataforma::LeIni("Cliente.ini", "DadosPinpad", chave, "<none>"); }
-    void DefineIni(const char* chave, const QString& v) { Plataforma::GravaIni("Cliente.ini", "DadosPinpad", chave, v); }
+    void DefineIni(const char* chave, const QString& v) {
+        Plataforma::GravaIni("Cliente.ini", "DadosPinpad", chave, v);
+    }
     // The state a write-off approved today at 09:00 would have left.
     void JaReportado(const QString& ultimaVerificacao, const char* intervalo) {
         DefineIni("UltimaBaixaTecnica", "07122026090000");
