@@ -192,11 +192,12 @@ TEST_F(BaixaTecnica, SecurityModuleUnavailableStillReports) {
 }
 
 TEST_F(BaixaTecnica, RefusedRequestCodeEndsBeforeSending) {
-    HostFalso::estado().recusados.insert(CAMPO_CODIGO_REQUISICAO);
+    hostsim::estado().camposRecusados.insert(CAMPO_CODIGO_REQUISICAO);
     Campos().grava(CAMPO_ITENS_BAIXA_TECNICA, 0, "meu");
     EXPECT_FALSE(VerificaMontaDadosRealizaBaixaTecnica(nullptr));
     EXPECT_EQ(HostFalso::estado().autorizacoes, 0);
     EXPECT_EQ(Campos().le(CAMPO_ITENS_BAIXA_TECNICA, 0), "meu");
+    hostsim::estado().camposRecusados.clear();
 }
 
 TEST(BaixaTecnicaHorario, MinutesBetweenStamps) {

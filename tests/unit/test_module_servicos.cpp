@@ -203,7 +203,7 @@ TEST_F(ModuloServicos, OServiceWithoutProductTableLeavesProductUntouched) {
 }
 
 TEST_F(ModuloServicos, FailedOReadGivesAnEmptyMenuAndRefetchesWhenDue) {
-    EXPECT_EQ(TrataServicoO(false), -100);
+    EXPECT_EQ(LeServicoO(ServicoO), -100);
     EXPECT_EQ(ServicoO.cabecalho(), "000000");
     EXPECT_EQ(ServicoO.timeStamp(), "0000000000");
     EXPECT_EQ(ServicoO.quantidade(), 0);
@@ -216,9 +216,12 @@ TEST_F(ModuloServicos, FailedOReadGivesAnEmptyMenuAndRefetchesWhenDue) {
         Grava(CAMPO_CODIGO_RESPOSTA, "00");
         GuardaServicos({"O" + ServicoOBytes({EntradaO("0015", "15", "Conta", '0')}, "2026120699")});
     };
-    EXPECT_EQ(TrataServicoO(false), -100); // not asked to fetch
+    EXPECT_EQ(LeServicoO(ServicoO), -100); // a plain read fetches nothing
     EXPECT_EQ(HostFalso::estado().autorizacoes, 0);
-    EXPECT_EQ(TrataServicoO(true), 0);
+    ASSERT_TRUE(MenuOutrosVencido());
+    ASSERT_TRUE(RealizaConsultaMenuOutrosInterno());
+    ProcuraMontaListaProdutoSelecionado();
+    EXPECT_EQ(LeServicoO(ServicoO), 0);
     EXPECT_EQ(HostFalso::estado().autorizacoes, 1);
     EXPECT_EQ(ServicoO.quantidade(), 1);
     EXPECT_EQ(Le(CAMPO_CODIGO_RESPOSTA), "FF");
@@ -230,7 +233,7 @@ TEST_F(ModuloServicos, FailedOReadGivesAnEmptyMenuAndRefetchesWhenDue) {
 
 TEST_F(ModuloServicos, ProductKindSelectionAndTimeStampService) {
     Grava(CAMPO_SERVICO_O, ServicoOBytes({EntradaO("0005", "05", "Pre", '0'), EntradaO("0715", "15", "Conta", '1')}));
-    ASSERT_EQ(TrataServicoO(false), 0);
+    ASSERT_EQ(LeServicoO(ServicoO), 0);
     EXPECT_TRUE(VerificaGravaProduto("15"));
     EXPECT_EQ(Le(CAMPO_CODIGO_PRODUTO), "0715");
     Grava(CAMPO_ESTADO_MENU_OUTROS, "0");
