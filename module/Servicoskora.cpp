@@ -195,10 +195,8 @@ void GravaComparaTimeStampMenuOutros(const char* timeStamp) {
 void TrataServicoWzinho() {
     const int n = Campos::LeNumero(CAMPO_QTD_SERVICOS_W, 0);
     for (int i = 0; i < n && i <= 0xFFFF; ++i) {
-        unsigned char buf[TAM_SERVICO_WZINHO];
-        int32_t tam = sizeof buf;
-        if (PontalLeCampo(CAMPO_SERVICOS_W, uint16_t(i), &tam, buf) != 0) tam = 0;
-        DecodificaServicoWzinho(buf, size_t(std::max(tam, 0)), ServicoWzinho);
+        const QByteArray b = Campos::LeBytes(CAMPO_SERVICOS_W, TAM_SERVICO_WZINHO, i);
+        DecodificaServicoWzinho(reinterpret_cast<const unsigned char*>(b.constData()), size_t(b.size()), ServicoWzinho);
         // The type byte read as two decimal digits: "01" is the menu's stamp.
         if (ServicoWzinho.tipo() == 1) {
             GravaComparaTimeStampMenuOutros(ServicoWzinho.timeStamp().constData());
@@ -220,27 +218,19 @@ bool VerificaGravaProduto(const QString& tipo) {
 }
 
 bool ProcuraMontaListaProdutoSelecionado() {
-    int n = 0;
-    {
-        unsigned char buf[4];
-        int32_t tam = sizeof buf;
-        if (PontalLeCampo(CAMPO_QTD_SERVICOS_GUARDADOS, 0, &tam, buf) == 0 && tam > 0)
-            n = std::max(Numero(QByteArray(reinterpret_cast<const char*>(buf), std::min(tam, 4)).trimmed()), 0);
-    }
+    const int n = std::max(Numero(Campos::LeBytes(CAMPO_QTD_SERVICOS_GUARDADOS, 4).trimmed()), 0);
 
     ServicoE.limpa();
     ServicoL.limpa();
     ServicoO.limpa();
 
     bool veioO = false, veioW = false;
-    std::vector<unsigned char> buf(8192);
     for (int i = 0; i < n; ++i) {
-        int32_t tam = int32_t(buf.size());
-        if (PontalLeCampo(CAMPO_SERVICOS_GUARDADOS, uint16_t(i), &tam, buf.data()) != 0 || tam <= 0) continue;
-        tam = std::min<int32_t>(tam, int32_t(buf.size()));
-        const unsigned char* resto = buf.data() + 1;
-        const size_t tamResto = size_t(tam - 1);
-        switch (buf[0]) {
+        const QByteArray servico = Campos::LeBytes(CAMPO_SERVICOS_GUARDADOS, 8192, i);
+        if (servico.isEmpty()) continue;
+        const auto* resto = reinterpret_cast<const unsigned char*>(servico.constData()) + 1;
+        const size_t tamResto = size_t(servico.size() - 1);
+        switch (servico[0]) {
         case 'E': TrataServicoE(resto, tamResto); break;
         case 'L': TrataServicoL(resto, tamResto); break;
         case 'O':
