@@ -6,7 +6,6 @@
 #include "pontal.h"
 #include "transaction/Descritoreskora.h"
 
-#include <algorithm>
 
 uint16_t QtdProdutos = 0;
 QByteArray TipoVenda;
@@ -22,11 +21,8 @@ bool RegistraResultado() {
 } // namespace
 
 int ResultadoConsultaMenuOutros() {
-    char buf[3] = {};
-    int lidos = 0;
-    if (PontalLeCampoMaxLen(CAMPO_CODIGO_RESPOSTA, 0, buf, lidos, 2) != 0) return -1;
     bool ok = false;
-    const int v = QString::fromLatin1(buf, std::clamp(lidos, 0, 2)).trimmed().toInt(&ok);
+    const int v = Campos::LeBytes(CAMPO_CODIGO_RESPOSTA, 2).trimmed().toInt(&ok);
     return ok ? v : -1;
 }
 

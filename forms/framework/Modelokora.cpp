@@ -285,11 +285,7 @@ bool TFrmMod::VerificaCapturaSenha() {
 // ---- Chip ------------------------------------------------------------------------
 
 bool TFrmMod::VerificaProcessaCartao() {
-    char lido[2] = {};
-    int tamanho = 0;
-    const int r = PontalLeCampoMaxLen(int(CAMPO_LIDO_CHIP), 0, lido, tamanho, 1);
-    if (r != 0 && r != -100) return false;
-    if (!(tamanho == 1 && lido[0] == '1')) return true;
+    if (Campos::LeBytes(CAMPO_LIDO_CHIP, 1) != "1") return true;
 
     const int ret = ProcessaDadosEmv(lbMensagem);
     Plataforma::ProcessMessages();

@@ -21,16 +21,13 @@ namespace {
 constexpr int TAM_QTD_LINHAS = 3;
 constexpr int TAM_LINHA = 256;
 
-// Text of one element of a field, up to its first zero byte (the host may
-// or may not count a terminating zero in the length).
+// Text of one element of a field, at most `capacidade` bytes, up to its first
+// zero byte (the host may or may not count a terminating zero in the length).
 QString LeElemento(int campo, int indice, int capacidade) {
-    QByteArray buffer(capacidade, '\0');
-    int tamanho = 0;
-    if (PontalLeCampoMaxLen(campo, indice, buffer.data(), tamanho, capacidade) != 0) return {};
-    buffer.truncate(std::clamp(tamanho, 0, capacidade));
-    const qsizetype zero = buffer.indexOf('\0');
-    if (zero >= 0) buffer.truncate(zero);
-    return QString::fromLatin1(buffer);
+    QByteArray b = Campos::LeBytes(campo, capacidade, indice);
+    const qsizetype zero = b.indexOf('\0');
+    if (zero >= 0) b.truncate(zero);
+    return QString::fromLatin1(b);
 }
 } // namespace
 

@@ -39,11 +39,9 @@ void Espera(int ms) {
 
 // The data-collection flags of field 10148 in a zeroed 32-byte buffer.
 QByteArray LeColetaDados(int& lidos) {
-    QByteArray b(32, '\0');
-    int tamanho = 0;
-    if (PontalLeCampoMaxLen(CAMPO_COLETA_DADOS, 0, b.data(), tamanho, 31) != 0) tamanho = 0;
-    lidos = qBound(0, tamanho, 31);
-    if (lidos < 31) std::fill(b.begin() + lidos, b.end(), '\0');
+    QByteArray b = LeBytes(CAMPO_COLETA_DADOS, 31);
+    lidos = int(b.size());
+    b.append(QByteArray(32 - lidos, '\0'));
     return b;
 }
 
