@@ -140,9 +140,10 @@ public:
     int exec() override;
 
 protected:
-    // Events of the form's controls, behind the exception boundary: descendants
-    // override FiltraEvento, which ends in this class's version.
-    bool eventFilter(QObject* obj, QEvent* ev) final;
+    // Events of the form's controls, behind the exception boundary. Descendants
+    // override FiltraEvento, ending in this class's version, not eventFilter:
+    // what an eventFilter override does runs outside the boundary.
+    bool eventFilter(QObject* obj, QEvent* ev) override;
     virtual bool FiltraEvento(QObject* obj, QEvent* ev);
     void showEvent(QShowEvent* e) override;
     // Every event of the form itself passes the exception boundary here.
