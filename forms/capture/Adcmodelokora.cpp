@@ -65,7 +65,7 @@ void TFrmAdc_Mod::HabilitaControles(bool habilita) {
     pnCaptura->setEnabled(habilita);
 }
 
-bool TFrmAdc_Mod::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmAdc_Mod::FiltraEvento(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::KeyPress && obj->isWidgetType() && static_cast<QWidget*>(obj)->window() == this) {
         const auto* k = static_cast<QKeyEvent*>(ev);
         char c = 0;
@@ -73,7 +73,7 @@ bool TFrmAdc_Mod::eventFilter(QObject* obj, QEvent* ev) {
         if (c != 0 && FormKeyPress(c)) return true;
         if (c == 0) bControlaKeyPreview = true;
     }
-    return TFrmMod::eventFilter(obj, ev);
+    return TFrmMod::FiltraEvento(obj, ev);
 }
 
 bool TFrmAdc_Mod::FormKeyPress(char& tecla) {

@@ -7,7 +7,7 @@
 class QFrame;
 class QPushButton;
 
-class KORA_FORM_API TFrmAdc_Mod : public TFrmMod {
+class TFrmAdc_Mod : public TFrmMod {
 public:
     static TFrmAdc_Mod* Cria();
     explicit TFrmAdc_Mod(QWidget* pai = nullptr);
@@ -32,11 +32,11 @@ public:
     bool PermiteAlterar() const { return bPermiteAlterarDados; }
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
     void HabilitaControles(bool habilita);
 
 private:
     bool bPermiteAlterarDados = false;
 };
 
-extern KORA_FORM_API TFrmAdc_Mod* FrmAdc_Mod;
+extern TFrmAdc_Mod* FrmAdc_Mod;

@@ -77,10 +77,10 @@ TFrmAVS_Adc::TFrmAVS_Adc(QWidget* pai) : TFrmAdc_Mod(pai) {
     OrdemTab({edCPF, edEndereco, edNumero, edBairro, edCep, edConjApto, edBloco, btConfirma, btRetorna});
 }
 
-bool TFrmAVS_Adc::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmAVS_Adc::FiltraEvento(QObject* obj, QEvent* ev) {
     if ((obj == edNumero || obj == edCep) && TeclaRecusada(ev, ",.")) return true;
     if (obj == edCPF && TeclaRecusada(ev)) return true;
-    return TFrmAdc_Mod::eventFilter(obj, ev);
+    return TFrmAdc_Mod::FiltraEvento(obj, ev);
 }
 
 void TFrmAVS_Adc::IniciaCamposForm() {

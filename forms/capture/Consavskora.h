@@ -6,7 +6,7 @@
 class QLabel;
 class QLineEdit;
 
-class KORA_FORM_API TFrmAVS_Adc : public TFrmAdc_Mod {
+class TFrmAVS_Adc : public TFrmAdc_Mod {
 public:
     static TFrmAVS_Adc* Cria();
     explicit TFrmAVS_Adc(QWidget* pai = nullptr);
@@ -33,16 +33,16 @@ public:
     void btConfirmaClick() override;
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
 
 private:
     // Shows message `mensagem`, then gives the operator `ed` back empty.
     bool Recusa(QLineEdit* ed, int mensagem);
 };
 
-extern KORA_FORM_API TFrmAVS_Adc* FrmAVS_Adc;
+extern TFrmAVS_Adc* FrmAVS_Adc;
 
 // Rewrites the zero-terminated text in `buffer` (capacity `capacidade`,
 // `tamanho` bytes used) with every CR LF pair turned into one blank; the
 // result holds at most 128 characters and is zero-terminated. Its length.
-KORA_FORM_API int TrocaCRLFEspaco(char* buffer, int capacidade, int tamanho);
+int TrocaCRLFEspaco(char* buffer, int capacidade, int tamanho);

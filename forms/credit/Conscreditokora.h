@@ -3,7 +3,7 @@
 #pragma once
 #include "credit/Creditoparcadmkora.h"
 
-class KORA_API TFrmCon_AdmCrdPar : public TFrmAdm_CrdPar {
+class TFrmCon_AdmCrdPar : public TFrmAdm_CrdPar {
 public:
     static TFrmCon_AdmCrdPar* Cria();
     explicit TFrmCon_AdmCrdPar(QWidget* parent = nullptr);
@@ -12,4 +12,4 @@ public:
     void btConfirmaClick() override;
 };
 
-extern KORA_API TFrmCon_AdmCrdPar* FrmCon_AdmCrdPar;
+extern TFrmCon_AdmCrdPar* FrmCon_AdmCrdPar;

@@ -3,7 +3,7 @@
 #pragma once
 #include "credit/Creditoparceladokora.h"
 
-class KORA_API TFrmCredConsulta_CrediarioCRD : public TFrmPar_Crd {
+class TFrmCredConsulta_CrediarioCRD : public TFrmPar_Crd {
 public:
     static TFrmCredConsulta_CrediarioCRD* Cria();
     explicit TFrmCredConsulta_CrediarioCRD(QWidget* parent = nullptr);
@@ -17,9 +17,9 @@ private:
     void HabilitaBotoes(bool habilita);
 };
 
-extern KORA_API TFrmCredConsulta_CrediarioCRD* FrmCredConsulta_CrediarioCRD;
+extern TFrmCredConsulta_CrediarioCRD* FrmCredConsulta_CrediarioCRD;
 
 namespace Creditoconsultacrediariocrd {
 // This unit's own key-preview switch: false while the simulation runs.
-extern KORA_API bool bControlaKeyPreview;
+extern bool bControlaKeyPreview;
 }

@@ -3,10 +3,10 @@
 #pragma once
 #include "credit/Creditoparceladokora.h"
 
-class KORA_API TFrmAdm_CrdPar : public TFrmPar_Crd {
+class TFrmAdm_CrdPar : public TFrmPar_Crd {
 public:
     static TFrmAdm_CrdPar* Cria();
     explicit TFrmAdm_CrdPar(QWidget* parent = nullptr);
 };
 
-extern KORA_API TFrmAdm_CrdPar* FrmAdm_CrdPar;
+extern TFrmAdm_CrdPar* FrmAdm_CrdPar;

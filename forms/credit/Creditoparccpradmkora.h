@@ -2,7 +2,7 @@
 #pragma once
 #include "credit/Creditoparcadmkora.h"
 
-class KORA_API TFrmCpr_AdmCrdPar : public TFrmAdm_CrdPar {
+class TFrmCpr_AdmCrdPar : public TFrmAdm_CrdPar {
 public:
     static TFrmCpr_AdmCrdPar* Cria();
     explicit TFrmCpr_AdmCrdPar(QWidget* parent = nullptr);
@@ -11,4 +11,4 @@ public:
     bool GravaCamposPontal() override;
 };
 
-extern KORA_API TFrmCpr_AdmCrdPar* FrmCpr_AdmCrdPar;
+extern TFrmCpr_AdmCrdPar* FrmCpr_AdmCrdPar;

@@ -3,7 +3,7 @@
 #pragma once
 #include "credit/Creditoparceladokora.h"
 
-class KORA_API TFrmCred_ParcCrediario : public TFrmPar_Crd {
+class TFrmCred_ParcCrediario : public TFrmPar_Crd {
 public:
     static TFrmCred_ParcCrediario* Cria();
     explicit TFrmCred_ParcCrediario(QWidget* parent = nullptr);
@@ -11,4 +11,4 @@ public:
     void IniciaCamposForm() override;
 };
 
-extern KORA_API TFrmCred_ParcCrediario* FrmCred_ParcCrediario;
+extern TFrmCred_ParcCrediario* FrmCred_ParcCrediario;

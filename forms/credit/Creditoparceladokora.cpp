@@ -29,9 +29,9 @@ TFrmPar_Crd::TFrmPar_Crd(QWidget* parent) : TFrmCrd_Trn(parent) {
     OrdemTab({edValor, edTaxaEmbarque, edTaxaServico, edNumParcelas, edValorEntrada, btConfirma, btRetorna});
 }
 
-bool TFrmPar_Crd::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmPar_Crd::FiltraEvento(QObject* obj, QEvent* ev) {
     if (obj == edNumParcelas && TeclaRecusada(ev)) return true;
-    return TFrmCrd_Trn::eventFilter(obj, ev);
+    return TFrmCrd_Trn::FiltraEvento(obj, ev);
 }
 
 void TFrmPar_Crd::DefineMaximoProduto(int offset) {

@@ -7,7 +7,7 @@
 class QLabel;
 class QLineEdit;
 
-class KORA_API TFrmPar_Crd : public TFrmCrd_Trn {
+class TFrmPar_Crd : public TFrmCrd_Trn {
 public:
     static TFrmPar_Crd* Cria();
     explicit TFrmPar_Crd(QWidget* parent = nullptr);
@@ -26,7 +26,7 @@ public:
     int MinimoParcelas() const { return iMinParcelas; }
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
     // The member's maximum: two digits of the product record at `offset`,
     // 99 when they are not a number.
     void DefineMaximoProduto(int offset);
@@ -36,4 +36,4 @@ private:
     int iMinParcelas = 2;
 };
 
-extern KORA_API TFrmPar_Crd* FrmPar_Crd;
+extern TFrmPar_Crd* FrmPar_Crd;

@@ -3,7 +3,7 @@
 #pragma once
 #include "credit/Creditoparceladokora.h"
 
-class KORA_API TFrmEst_CrdPar : public TFrmPar_Crd {
+class TFrmEst_CrdPar : public TFrmPar_Crd {
 public:
     static TFrmEst_CrdPar* Cria();
     explicit TFrmEst_CrdPar(QWidget* parent = nullptr);
@@ -14,4 +14,4 @@ public:
     bool ValidaValorMinimoParcelaLoja();
 };
 
-extern KORA_API TFrmEst_CrdPar* FrmEst_CrdPar;
+extern TFrmEst_CrdPar* FrmEst_CrdPar;

@@ -37,10 +37,10 @@ TFrmCnf_Pre::TFrmCnf_Pre(QWidget* parent) : TFrmPre_Trn(parent) {
               btConfirma, btRetorna});
 }
 
-bool TFrmCnf_Pre::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmCnf_Pre::FiltraEvento(QObject* obj, QEvent* ev) {
     if ((obj == edCodAutorizacao || obj == edCodEmpresa) && TeclaRecusada(ev)) return true;
     if (obj == edNumDocumento && TeclaRecusada(ev, ",.")) return true;
-    return TFrmPre_Trn::eventFilter(obj, ev);
+    return TFrmPre_Trn::FiltraEvento(obj, ev);
 }
 
 namespace {

@@ -3,7 +3,7 @@
 #pragma once
 #include "preauth/Pretrnkora.h"
 
-class KORA_API TFrmCnf_Pre : public TFrmPre_Trn {
+class TFrmCnf_Pre : public TFrmPre_Trn {
 public:
     static TFrmCnf_Pre* Cria();
     explicit TFrmCnf_Pre(QWidget* parent = nullptr);
@@ -22,7 +22,7 @@ public:
     bool GravaCamposPontal() override;
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
 };
 
-extern KORA_API TFrmCnf_Pre* FrmCnf_Pre;
+extern TFrmCnf_Pre* FrmCnf_Pre;

@@ -2,7 +2,7 @@
 #pragma once
 #include "preauth/Confpreparceladakora.h"
 
-class KORA_API TFrmAdm_CnfPar : public TFrmPar_Cnf {
+class TFrmAdm_CnfPar : public TFrmPar_Cnf {
 public:
     static TFrmAdm_CnfPar* Cria();
     explicit TFrmAdm_CnfPar(QWidget* parent = nullptr);
@@ -11,4 +11,4 @@ public:
     bool GravaCamposPontal() override;
 };
 
-extern KORA_API TFrmAdm_CnfPar* FrmAdm_CnfPar;
+extern TFrmAdm_CnfPar* FrmAdm_CnfPar;

@@ -24,9 +24,9 @@ TFrmPar_Cnf::TFrmPar_Cnf(QWidget* parent) : TFrmCnf_Pre(parent) {
               edNumDocumento, edCodEmpresa, btConfirma, btRetorna});
 }
 
-bool TFrmPar_Cnf::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmPar_Cnf::FiltraEvento(QObject* obj, QEvent* ev) {
     if (obj == edNumParcelas && TeclaRecusada(ev)) return true;
-    return TFrmCnf_Pre::eventFilter(obj, ev);
+    return TFrmCnf_Pre::FiltraEvento(obj, ev);
 }
 
 void TFrmPar_Cnf::IniciaCamposForm() {

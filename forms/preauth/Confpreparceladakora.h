@@ -3,7 +3,7 @@
 #pragma once
 #include "preauth/Confpreautorizacaokora.h"
 
-class KORA_API TFrmPar_Cnf : public TFrmCnf_Pre {
+class TFrmPar_Cnf : public TFrmCnf_Pre {
 public:
     static TFrmPar_Cnf* Cria();
     explicit TFrmPar_Cnf(QWidget* parent = nullptr);
@@ -20,11 +20,11 @@ public:
     int MinimoParcelas() const { return iMinParcelas; }
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
 
 private:
     int iMaxParcelas = 99;
     int iMinParcelas = 2;
 };
 
-extern KORA_API TFrmPar_Cnf* FrmPar_Cnf;
+extern TFrmPar_Cnf* FrmPar_Cnf;

@@ -2,7 +2,7 @@
 #pragma once
 #include "preauth/Confpreparceladakora.h"
 
-class KORA_API TFrmEst_CnfPar : public TFrmPar_Cnf {
+class TFrmEst_CnfPar : public TFrmPar_Cnf {
 public:
     static TFrmEst_CnfPar* Cria();
     explicit TFrmEst_CnfPar(QWidget* parent = nullptr);
@@ -11,4 +11,4 @@ public:
     bool GravaCamposPontal() override;
 };
 
-extern KORA_API TFrmEst_CnfPar* FrmEst_CnfPar;
+extern TFrmEst_CnfPar* FrmEst_CnfPar;

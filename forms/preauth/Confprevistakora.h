@@ -2,7 +2,7 @@
 #pragma once
 #include "preauth/Confpreautorizacaokora.h"
 
-class KORA_API TFrmVis_Cnf : public TFrmCnf_Pre {
+class TFrmVis_Cnf : public TFrmCnf_Pre {
 public:
     static TFrmVis_Cnf* Cria();
     explicit TFrmVis_Cnf(QWidget* parent = nullptr);
@@ -11,4 +11,4 @@ public:
     bool GravaCamposPontal() override;
 };
 
-extern KORA_API TFrmVis_Cnf* FrmVis_Cnf;
+extern TFrmVis_Cnf* FrmVis_Cnf;

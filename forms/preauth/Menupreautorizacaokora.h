@@ -2,7 +2,7 @@
 #pragma once
 #include "framework/Menumodelokora.h"
 
-class KORA_FORM_API TFrmPreAut_Mnu : public TFrmMnu_Mod {
+class TFrmPreAut_Mnu : public TFrmMnu_Mod {
 public:
     static TFrmPreAut_Mnu* Cria();
     explicit TFrmPreAut_Mnu(QWidget* pai = nullptr);
@@ -11,4 +11,4 @@ public:
     void OpcaoClick(int n) override;
 };
 
-extern KORA_FORM_API TFrmPreAut_Mnu* FrmPreAut_Mnu;
+extern TFrmPreAut_Mnu* FrmPreAut_Mnu;

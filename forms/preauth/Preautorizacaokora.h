@@ -2,7 +2,7 @@
 #pragma once
 #include "preauth/Pretrnkora.h"
 
-class KORA_API TFrmPre_Pre : public TFrmPre_Trn {
+class TFrmPre_Pre : public TFrmPre_Trn {
 public:
     static TFrmPre_Pre* Cria();
     explicit TFrmPre_Pre(QWidget* parent = nullptr);
@@ -10,4 +10,4 @@ public:
     void IniciaCamposForm() override;
 };
 
-extern KORA_API TFrmPre_Pre* FrmPre_Pre;
+extern TFrmPre_Pre* FrmPre_Pre;

@@ -7,7 +7,7 @@
 class QLabel;
 class QLineEdit;
 
-class KORA_API TFrmPre_Trn : public TFrmTrn_Mod {
+class TFrmPre_Trn : public TFrmTrn_Mod {
 public:
     static TFrmPre_Trn* Cria();
     explicit TFrmPre_Trn(QWidget* parent = nullptr);
@@ -31,4 +31,4 @@ private:
     double dTaxaServicoProduto = 0;
 };
 
-extern KORA_API TFrmPre_Trn* FrmPre_Trn;
+extern TFrmPre_Trn* FrmPre_Trn;

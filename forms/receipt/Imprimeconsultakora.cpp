@@ -197,7 +197,7 @@ QStringList TFrmImprime_Mod::MontaTexto() {
             QByteArray b(TAM_LINHA_CUPOM, '\0');
             int tamanho = 0;
             QString linha;
-            if (LeCampoMaxLen(CAMPO_LINHAS_CUPOM, i, b.data(), tamanho, TAM_LINHA_CUPOM) == 0) {
+            if (PontalLeCampoMaxLen(CAMPO_LINHAS_CUPOM, i, b.data(), tamanho, TAM_LINHA_CUPOM) == 0) {
                 b.truncate(std::clamp(tamanho, 0, TAM_LINHA_CUPOM));
                 const qsizetype zero = b.indexOf('\0');
                 if (zero >= 0) b.truncate(zero);
