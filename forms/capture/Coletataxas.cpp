@@ -189,7 +189,7 @@ void TFrmColeta_Taxas::edValorChange(QLineEdit* ed) {
     formatando_ = false;
 }
 
-bool TFrmColeta_Taxas::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmColeta_Taxas::FiltraEvento(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::KeyPress && obj->isWidgetType() && static_cast<QWidget*>(obj)->window() == this) {
         const char c = DataDigitada::Caractere(static_cast<QKeyEvent*>(ev));
         if (c != 0) {
@@ -198,7 +198,7 @@ bool TFrmColeta_Taxas::eventFilter(QObject* obj, QEvent* ev) {
             if (ed && editsValor_.contains(ed) && edValorKeyPress(ed, c)) return true;
         }
     }
-    return TFrmMod::eventFilter(obj, ev);
+    return TFrmMod::FiltraEvento(obj, ev);
 }
 
 // Both fees on a sale of R$ 320,00.

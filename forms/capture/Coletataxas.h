@@ -10,7 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class KORA_FORM_API TFrmColeta_Taxas : public TFrmMod {
+class TFrmColeta_Taxas : public TFrmMod {
 public:
     static TFrmColeta_Taxas* Cria();
     explicit TFrmColeta_Taxas(QWidget* pai = nullptr);
@@ -42,7 +42,7 @@ public:
     void LigaEditValor(QLineEdit* ed) override;
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
 
 private:
     void Habilita(bool habilita);
@@ -51,4 +51,4 @@ private:
     QList<QLineEdit*> editsValor_;
 };
 
-extern KORA_FORM_API TFrmColeta_Taxas* FrmColeta_Taxas;
+extern TFrmColeta_Taxas* FrmColeta_Taxas;

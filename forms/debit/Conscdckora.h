@@ -4,7 +4,7 @@
 #pragma once
 #include "debit/Debitoparcadmkora.h"
 
-class KORA_API TFrmCon_ParAdm : public TFrmAdm_DebPar {
+class TFrmCon_ParAdm : public TFrmAdm_DebPar {
 public:
     static TFrmCon_ParAdm* Cria();
     explicit TFrmCon_ParAdm(QWidget* parent = nullptr);
@@ -21,8 +21,8 @@ private:
     void Consulta();
 };
 
-extern KORA_API TFrmCon_ParAdm* FrmCon_ParAdm;
+extern TFrmCon_ParAdm* FrmCon_ParAdm;
 // Which caller-given plan fields were empty at the start (so LimpaCamposCDC empties them).
-extern KORA_API bool LimpaNumeroParcelas;
-extern KORA_API bool LimpaValorParcelas;
-extern KORA_API bool LimpaDataParcelas;
+extern bool LimpaNumeroParcelas;
+extern bool LimpaValorParcelas;
+extern bool LimpaDataParcelas;

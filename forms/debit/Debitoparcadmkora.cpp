@@ -155,14 +155,14 @@ void TFrmAdm_DebPar::edDtPrimeiraParcelaExit() {
 
 void TFrmAdm_DebPar::edValorPrimParcEnter() { MostraMensagem(Mensagem(2608)); }
 
-bool TFrmAdm_DebPar::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmAdm_DebPar::FiltraEvento(QObject* obj, QEvent* ev) {
     // Leaving for another control of the form; a message box taking the
     // window is no exit.
     if (obj == edDtPrimeiraParcela && ev->type() == QEvent::FocusOut) {
         const Qt::FocusReason r = static_cast<QFocusEvent*>(ev)->reason();
         if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason) edDtPrimeiraParcelaExit();
     }
-    return TFrmPar_Deb::eventFilter(obj, ev);
+    return TFrmPar_Deb::FiltraEvento(obj, ev);
 }
 
 void ProdutoGaleriaCDC() {

@@ -4,7 +4,7 @@
 #pragma once
 #include "debit/Debitoparceladokora.h"
 
-class KORA_API TFrmAdm_DebPar : public TFrmPar_Deb {
+class TFrmAdm_DebPar : public TFrmPar_Deb {
 public:
     static TFrmAdm_DebPar* Cria();
     explicit TFrmAdm_DebPar(QWidget* parent = nullptr);
@@ -30,13 +30,13 @@ public:
     void edValorPrimParcEnter();
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
 
 private:
     QString entradaChamador_;
 };
 
-extern KORA_API TFrmAdm_DebPar* FrmAdm_DebPar;
+extern TFrmAdm_DebPar* FrmAdm_DebPar;
 
 // Product data for the gallery pictures of the issuer-financed forms.
 void ProdutoGaleriaCDC();

@@ -2,7 +2,7 @@
 #pragma once
 #include "debit/Debitoparclojakora.h"
 
-class KORA_API TFrmCEnt_ParLoja : public TFrmLoja_DebPar {
+class TFrmCEnt_ParLoja : public TFrmLoja_DebPar {
 public:
     static TFrmCEnt_ParLoja* Cria();
     explicit TFrmCEnt_ParLoja(QWidget* parent = nullptr);
@@ -11,4 +11,4 @@ public:
     bool GravaCamposPontal() override;
 };
 
-extern KORA_API TFrmCEnt_ParLoja* FrmCEnt_ParLoja;
+extern TFrmCEnt_ParLoja* FrmCEnt_ParLoja;

@@ -3,7 +3,7 @@
 #pragma once
 #include "debit/Debitoparcadmkora.h"
 
-class KORA_API TFrmCpr_ParAdm : public TFrmAdm_DebPar {
+class TFrmCpr_ParAdm : public TFrmAdm_DebPar {
 public:
     static TFrmCpr_ParAdm* Cria();
     explicit TFrmCpr_ParAdm(QWidget* parent = nullptr);
@@ -14,4 +14,4 @@ public:
     void btRetornaClick();
 };
 
-extern KORA_API TFrmCpr_ParAdm* FrmCpr_ParAdm;
+extern TFrmCpr_ParAdm* FrmCpr_ParAdm;

@@ -96,12 +96,12 @@ bool TFrmPar_Deb::FiltraTecla(QObject* obj, char& tecla) {
     return false;
 }
 
-bool TFrmPar_Deb::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmPar_Deb::FiltraEvento(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::KeyPress && EditsFiltrados.contains(obj)) {
         char c = DataDigitada::Caractere(static_cast<QKeyEvent*>(ev));
         if (c != 0) return FormKeyPress(c) || FiltraTecla(obj, c);
     }
-    return TFrmDeb_Trn::eventFilter(obj, ev);
+    return TFrmDeb_Trn::FiltraEvento(obj, ev);
 }
 
 // An instalment debit of R$ 600,00.

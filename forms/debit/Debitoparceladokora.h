@@ -7,7 +7,7 @@
 class QLabel;
 class QLineEdit;
 
-class KORA_API TFrmPar_Deb : public TFrmDeb_Trn {
+class TFrmPar_Deb : public TFrmDeb_Trn {
 public:
     static TFrmPar_Deb* Cria();
     explicit TFrmPar_Deb(QWidget* parent = nullptr);
@@ -33,10 +33,10 @@ protected:
     // The key filters of the family's edits, after the form's own key
     // preview; true discards the key.
     virtual bool FiltraTecla(QObject* obj, char& tecla);
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
     // Message box `mensagem`; then `ed` (with the capture panel) enabled,
     // emptied and focused.
     void RecusaEdicao(int mensagem, QLineEdit* ed);
 };
 
-extern KORA_API TFrmPar_Deb* FrmPar_Deb;
+extern TFrmPar_Deb* FrmPar_Deb;

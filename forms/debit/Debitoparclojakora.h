@@ -5,7 +5,7 @@
 
 #include <QDate>
 
-class KORA_API TFrmLoja_DebPar : public TFrmPar_Deb {
+class TFrmLoja_DebPar : public TFrmPar_Deb {
 public:
     static TFrmLoja_DebPar* Cria();
     explicit TFrmLoja_DebPar(QWidget* parent = nullptr);
@@ -32,4 +32,4 @@ protected:
     bool FiltraTecla(QObject* obj, char& tecla) override;
 };
 
-extern KORA_API TFrmLoja_DebPar* FrmLoja_DebPar;
+extern TFrmLoja_DebPar* FrmLoja_DebPar;

@@ -2,7 +2,7 @@
 #pragma once
 #include "debit/Debitoparclojakora.h"
 
-class KORA_API TFrmSEnt_ParLoja : public TFrmLoja_DebPar {
+class TFrmSEnt_ParLoja : public TFrmLoja_DebPar {
 public:
     static TFrmSEnt_ParLoja* Cria();
     explicit TFrmSEnt_ParLoja(QWidget* parent = nullptr);
@@ -12,4 +12,4 @@ public:
     void CalculaDataPrimeiraParcela();
 };
 
-extern KORA_API TFrmSEnt_ParLoja* FrmSEnt_ParLoja;
+extern TFrmSEnt_ParLoja* FrmSEnt_ParLoja;

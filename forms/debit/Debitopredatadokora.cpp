@@ -121,12 +121,12 @@ void TFrmPrd_Deb::edDataPrdEnter() {
     if (!DataDigitada::TemDigitos(edDataPrd->text())) edDataPrd->setCursorPosition(0);
 }
 
-bool TFrmPrd_Deb::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmPrd_Deb::FiltraEvento(QObject* obj, QEvent* ev) {
     if (obj == edTipoGarantia && ev->type() == QEvent::KeyPress) {
         char c = DataDigitada::Caractere(static_cast<QKeyEvent*>(ev));
         if (c != 0) return FormKeyPress(c) || edTipoGarantiaKeyPress(c);
     }
-    return TFrmDeb_Trn::eventFilter(obj, ev);
+    return TFrmDeb_Trn::FiltraEvento(obj, ev);
 }
 
 // A pre-dated debit of R$ 250,00 on a product that asks for the guarantee.

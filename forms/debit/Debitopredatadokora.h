@@ -6,7 +6,7 @@
 class QLabel;
 class QLineEdit;
 
-class KORA_API TFrmPrd_Deb : public TFrmDeb_Trn {
+class TFrmPrd_Deb : public TFrmDeb_Trn {
 public:
     static TFrmPrd_Deb* Cria();
     explicit TFrmPrd_Deb(QWidget* parent = nullptr);
@@ -29,7 +29,7 @@ public:
     void edDataPrdEnter();
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
 };
 
-extern KORA_API TFrmPrd_Deb* FrmPrd_Deb;
+extern TFrmPrd_Deb* FrmPrd_Deb;

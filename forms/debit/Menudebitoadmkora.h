@@ -3,7 +3,7 @@
 #pragma once
 #include "framework/Menumodelokora.h"
 
-class KORA_FORM_API TFrmDebAdm_Mnu : public TFrmMnu_Mod {
+class TFrmDebAdm_Mnu : public TFrmMnu_Mod {
 public:
     static TFrmDebAdm_Mnu* Cria();
     explicit TFrmDebAdm_Mnu(QWidget* pai = nullptr);
@@ -11,4 +11,4 @@ public:
     void OpcaoClick(int n) override;
 };
 
-extern KORA_FORM_API TFrmDebAdm_Mnu* FrmDebAdm_Mnu;
+extern TFrmDebAdm_Mnu* FrmDebAdm_Mnu;

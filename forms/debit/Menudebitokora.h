@@ -3,7 +3,7 @@
 #pragma once
 #include "framework/Menumodelokora.h"
 
-class KORA_FORM_API TFrmDeb_Mnu : public TFrmMnu_Mod {
+class TFrmDeb_Mnu : public TFrmMnu_Mod {
 public:
     static TFrmDeb_Mnu* Cria();
     explicit TFrmDeb_Mnu(QWidget* pai = nullptr);
@@ -15,6 +15,6 @@ public:
     void spEncerraClick() override;
 };
 
-extern KORA_FORM_API TFrmDeb_Mnu* FrmDeb_Mnu;
+extern TFrmDeb_Mnu* FrmDeb_Mnu;
 // False until the menu has been shown; the first option waits for it.
-extern KORA_FORM_API bool MostrouForm;
+extern bool MostrouForm;

@@ -25,12 +25,12 @@ struct TDadosCupomPlano {
 };
 
 // The 38-column coupon of an instalment-plan consultation, one line per entry.
-KORA_FORM_API QStringList MontaCupomPlano(const TDadosCupomPlano& d);
+QStringList MontaCupomPlano(const TDadosCupomPlano& d);
 // A service text cut at "@": the first character is a code, the text after
 // the last "@" is not shown; every line ends in a blank.
-KORA_FORM_API QStringList LinhasServicoArroba(const QString& texto);
+QStringList LinhasServicoArroba(const QString& texto);
 
-class KORA_FORM_API TFrmImprime_Mod : public TFrmMod {
+class TFrmImprime_Mod : public TFrmMod {
 public:
     static TFrmImprime_Mod* Cria();
     explicit TFrmImprime_Mod(QWidget* pai = nullptr);
@@ -49,4 +49,4 @@ private:
     void CursorNoInicio();
 };
 
-extern KORA_FORM_API TFrmImprime_Mod* FrmImprime_Mod;
+extern TFrmImprime_Mod* FrmImprime_Mod;

@@ -7,38 +7,15 @@
 #include "test_module_host.h"
 #include "transaction/Descritoreskora.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
 using namespace TesteHost;
-
-// Answers every message box with OK and keeps its text.
-class Caixas {
-public:
-    Caixas() {
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                textos << box->text();
-                box->done(QMessageBox::Ok);
-            }
-        });
-        timer_.start();
-    }
-    QStringList textos;
-
-private:
-    QTimer timer_;
-};
 
 class DebitoLoja : public HostTest {
 protected:
