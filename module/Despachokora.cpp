@@ -1,10 +1,13 @@
 #include "Despachokora.h"
 
 #include "Contextokora.h"
+#include "capture/Coletataxas.h"
 #include "credit/Creditoparccpradmkora.h"
 #include "credit/Creditoparcestkora.h"
 #include "credit/Creditovistakora.h"
+#include "debit/Conscdckora.h"
 #include "debit/Debitovistakora.h"
+#include "debit/Menudebitokora.h"
 #include "preauth/Preautorizacaokora.h"
 
 #include <array>
@@ -28,10 +31,11 @@ constexpr std::array<EntradaForm, size_t(FormEntrada::Quantidade)> kForms{{
      [] { ExecutaForm<TFrmCpr_AdmCrdPar>(FrmCpr_AdmCrdPar, "FrmCpr_AdmCrdPar"); }},
     {FormEntrada::Cred_Mnu, "FrmCred_Mnu", nullptr},
     {FormEntrada::Auto, "FrmAuto", nullptr},
-    {FormEntrada::Coleta_Taxas, "FrmColeta_Taxas", nullptr},
-    {FormEntrada::Con_ParAdm, "FrmCon_ParAdm", nullptr},
+    {FormEntrada::Coleta_Taxas, "FrmColeta_Taxas",
+     [] { ExecutaForm<TFrmColeta_Taxas>(FrmColeta_Taxas, "FrmColeta_Taxas"); }},
+    {FormEntrada::Con_ParAdm, "FrmCon_ParAdm", [] { ExecutaForm<TFrmCon_ParAdm>(FrmCon_ParAdm, "FrmCon_ParAdm"); }},
     {FormEntrada::Vis_Deb, "FrmVis_Deb", [] { ExecutaForm<TFrmVis_Deb>(FrmVis_Deb, "FrmVis_Deb"); }},
-    {FormEntrada::Deb_Mnu, "FrmDeb_Mnu", nullptr},
+    {FormEntrada::Deb_Mnu, "FrmDeb_Mnu", [] { ExecutaForm<TFrmDeb_Mnu>(FrmDeb_Mnu, "FrmDeb_Mnu"); }},
     {FormEntrada::Reimpressao_Trn, "FrmReimpressao_Trn", nullptr},
     {FormEntrada::Crd_Cnc, "FrmCrd_Cnc", nullptr},
     {FormEntrada::Deb_Cnc, "FrmDeb_Cnc", nullptr},

@@ -194,15 +194,11 @@ QStringList TFrmImprime_Mod::MontaTexto() {
         QStringList linhas;
         const int n = Campos::LeNumero(CAMPO_QTD_LINHAS_CUPOM, 0);
         for (int i = 0; i < n; ++i) {
-            QByteArray b(TAM_LINHA_CUPOM, '\0');
-            int tamanho = 0;
-            QString linha;
-            if (PontalLeCampoMaxLen(CAMPO_LINHAS_CUPOM, i, b.data(), tamanho, TAM_LINHA_CUPOM) == 0) {
-                b.truncate(std::clamp(tamanho, 0, TAM_LINHA_CUPOM));
-                const qsizetype zero = b.indexOf('\0');
-                if (zero >= 0) b.truncate(zero);
-                linha = QString::fromLatin1(b);
-            }
+            // A line that cannot be read shows as a blank.
+            QByteArray b = Campos::LeBytes(CAMPO_LINHAS_CUPOM, TAM_LINHA_CUPOM, i);
+            const qsizetype zero = b.indexOf('\0');
+            if (zero >= 0) b.truncate(zero);
+            const QString linha = QString::fromLatin1(b);
             linhas << linha + QLatin1Char(' ');
         }
         return linhas;
