@@ -2,15 +2,16 @@
 # After the suite and the soak: no file the simulated host wrote may hold a
 # test card's full number, track data or security code. The secrets are the
 # cards named by the scenarios under tests/ and those the soak used; the
-# files are the soak's host directory and whatever host directories the
-# suite left under build/ci-tmp (the temporary directory of .ci/run).
+# files are the soak's host directory, whatever host directories the suite
+# left under build/ci-tmp (the temporary directory of .ci/run) and the desk
+# tests' host folders, recordings and saved scenarios (build/desk).
 set -eu
 cd "$(dirname "$0")/.."
 [ -x build/bin/tulen_carddata ] || cmake --build --preset default --target tulen_carddata
 secrets="tests"
 [ -f build/soak/cards.json ] && secrets="$secrets build/soak/cards.json"
 dirs=""
-for d in build/soak/host build/ci-tmp; do
+for d in build/soak/host build/ci-tmp build/desk; do
   [ -d "$d" ] && dirs="$dirs $d"
 done
 if [ -z "$dirs" ]; then
