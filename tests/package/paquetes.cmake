@@ -1,6 +1,8 @@
 # Builds the two Debian packages of this build tree and checks what each holds
 # and that the module's package depends on the simulated host's.
-# cmake -DCPACK=... -DCONFIG=.../CPackConfig.cmake -DOUT=dir -P paquetes.cmake
+# Then unpacks both and runs a scenario with the unpacked hostsim, which must
+# find the module, its libraries and the message table where they were put.
+# cmake -DCPACK=... -DCONFIG=.../CPackConfig.cmake -DOUT=dir -DSCENARIO=x.json -DEXPECT=x.expect.json -P paquetes.cmake
 file(REMOVE_RECURSE ${OUT})
 execute_process(COMMAND ${CPACK} -G DEB --config ${CONFIG} -B ${OUT}
   RESULT_VARIABLE rc OUTPUT_VARIABLE saida ERROR_VARIABLE erro)
@@ -28,4 +30,16 @@ if(NOT depende MATCHES "tulen-hostsim")
   message(FATAL_ERROR "the module's package does not depend on tulen-hostsim: ${depende}")
 endif()
 confere("tulen-hostsim_*.deb" "bin/hostsim;lib/tulen/hostsim;lib/tulen/mensagens.txt;lib/tulen/libhostsimcore.so;lib/tulen/libpontal.so;lib/tulen/libbromo.so;lib/tulen/libciraz.so;lib/tulen/liblentar.so;lib/tulen/libmovid.so;lib/tulen/libTulenPlatform.so")
+file(GLOB debs ${OUT}/*.deb)
+foreach(deb ${debs})
+  execute_process(COMMAND dpkg-deb -x ${deb} ${OUT}/root RESULT_VARIABLE rc)
+  if(rc)
+    message(FATAL_ERROR "cannot unpack ${deb}")
+  endif()
+endforeach()
+execute_process(COMMAND ${OUT}/root/usr/bin/hostsim run ${SCENARIO} --expect ${EXPECT} --out ${OUT}/result.json
+  RESULT_VARIABLE rc OUTPUT_VARIABLE saida ERROR_VARIABLE erro)
+if(rc)
+  message(FATAL_ERROR "the unpacked hostsim could not run ${SCENARIO}:\n${saida}${erro}")
+endif()
 message(STATUS "packages: ${OUT}")
