@@ -29,6 +29,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -857,7 +858,14 @@ std::optional<QJsonObject> Mesa::DecideAdquirente(const Requisicao& req) {
         r = *proximaResposta_;
         proximaResposta_.reset();
     } else if (ckAdqManual_->isChecked() && !fechando_) {
-        lbAdqEstado_->setText(QStringLiteral("Request %1 (%2 entries) waits for your decision").arg(req.codigo).arg(req.entradas.size()));
+        // The request is logged once answered; what it carries is shown now.
+        QStringList campos;
+        for (const auto& en : req.entradas)
+            if (en.campo && campos.size() < 8) campos << QString::number(en.campo) + '=' + Visivel(en.campo, en.valor);
+        lbAdqEstado_->setText(QStringLiteral("Request %1 (%2 entries) waits for your decision: %3")
+                                  .arg(req.codigo)
+                                  .arg(req.entradas.size())
+                                  .arg(campos.join(QStringLiteral(", "))));
         Registra(QStringLiteral("request %1: waiting for the acquirer panel").arg(req.codigo));
         respostaAdquirente_.reset();
         Espera(QStringLiteral("acquirer"));
@@ -896,6 +904,7 @@ bool Mesa::eventFilter(QObject* o, QEvent* e) {
         } else if (qobject_cast<QDialog*>(w) && !w->objectName().isEmpty()) {
             grav_.Acao(QJsonObject{{"form", w->objectName()}});
             Registra("form shown: " + w->objectName());
+            OuveEscolhas(w);
         }
         return false;
     }
@@ -924,6 +933,25 @@ bool Mesa::eventFilter(QObject* o, QEvent* e) {
     else if (k->text().size() == 1 && k->text()[0].unicode() >= 0x20 && !controle.isEmpty()) grav_.Digita(controle, k->text());
     else if (k->text().size() == 1 && k->text()[0].unicode() >= 0x20) grav_.Acao(QJsonObject{{"key", k->text()}});
     return false;
+}
+
+// A choice in a list or combo box is made on parts that have no name: the
+// controls say which entry was taken.
+void Mesa::OuveEscolhas(QWidget* form) {
+    if (form->property("hostsimDeskOuve").toBool()) return;
+    form->setProperty("hostsimDeskOuve", true);
+    for (QComboBox* c : form->findChildren<QComboBox*>()) {
+        if (c->objectName().isEmpty()) continue;
+        connect(c, &QComboBox::activated, this, [this, c](int i) {
+            if (emChamada_) grav_.Acao(QJsonObject{{"select", c->objectName()}, {"index", i}});
+        });
+    }
+    for (QListWidget* l : form->findChildren<QListWidget*>()) {
+        if (l->objectName().isEmpty()) continue;
+        connect(l, &QListWidget::itemClicked, this, [this, l](QListWidgetItem* it) {
+            if (emChamada_) grav_.Acao(QJsonObject{{"select", l->objectName()}, {"index", l->row(it)}});
+        });
+    }
 }
 
 void Mesa::closeEvent(QCloseEvent* e) {

@@ -77,6 +77,7 @@ private:
     std::optional<QJsonValue> RespondeAoVivo(const QString& operacao);
     std::optional<QJsonObject> DecideAdquirente(const Requisicao& req);
     void Espera(const QString& oque);
+    void OuveEscolhas(QWidget* form);
 
     void Atualiza();
     void Registra(const QString& linha);

@@ -103,7 +103,7 @@ int Venda(const QString& modulo, const QString& hostsim, const QString& dir, con
         QTimer::singleShot(0, b, [b] { QTest::mouseClick(b, Qt::LeftButton); });
         return true;
     };
-    bool chamou = false, digitou = false, digitosPin = false, senha = false, aprovou = false;
+    bool chamou = false, semValor = false, digitou = false, digitosPin = false, senha = false, aprovou = false;
     QElapsedTimer tempo;
     tempo.start();
     QTimer tique;
@@ -115,6 +115,15 @@ int Venda(const QString& modulo, const QString& hostsim, const QString& dir, con
         }
         if (!chamou) {
             chamou = botao(&mesa, "btChama");
+            return;
+        }
+        if (auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); caixa && caixa->isVisible()) {
+            QTimer::singleShot(0, caixa, [caixa] { QTest::keyClick(caixa, Qt::Key_Enter); });
+            return;
+        }
+        // First a confirmation without an amount, which the form refuses in a message box.
+        if (QWidget* form = Visivel("FrmVis_Deb"); form && !semValor) {
+            semValor = botao(form, "btConfirma");
             return;
         }
         if (QWidget* form = Visivel("FrmVis_Deb"); form && !digitou && mesa.aguardando().isEmpty()) {
@@ -147,10 +156,6 @@ int Venda(const QString& modulo, const QString& hostsim, const QString& dir, con
             aprovou = botao(&mesa, "btAprova");
             return;
         }
-        if (auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); caixa && caixa->isVisible()) {
-            QTimer::singleShot(0, caixa, [caixa] { QTest::keyClick(caixa, Qt::Key_Enter); });
-            return;
-        }
         if (digitou && !mesa.emChamada()) QApplication::quit();
     });
     tique.start(100);
@@ -167,6 +172,12 @@ int Venda(const QString& modulo, const QString& hostsim, const QString& dir, con
 
     const QString cenario = dir + "/sale.json";
     Confere(mesa.SalvaCenario(cenario, erro), erro);
+    QFile salvo(cenario);
+    const QByteArray textoSalvo = salvo.open(QIODevice::ReadOnly) ? salvo.readAll() : QByteArray();
+    Confere(textoSalvo.contains(R"({"click":"btConfirma"},
+        {"messageBox":"ok"},
+        {"text":"1234","type":"edValor"},)"),
+            "the refused confirmation, the box's answer and the amount are recorded in order:\n" + textoSalvo);
     QDirIterator arquivosDaMesa(dir, QDir::Files, QDirIterator::Subdirectories);
     while (arquivosDaMesa.hasNext()) {
         QFile f(arquivosDaMesa.next());
