@@ -77,14 +77,17 @@ int Desk(const QString& modulo) {
         int status = 0;
         while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
         }
-        if (WIFEXITED(status)) return WEXITSTATUS(status);
-        const int sinal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
         const QString onde = EmCurso(op.diario);
-        op.aviso = QStringLiteral("The module crashed (signal %1, %2)%3. The desk started again with a fresh host; "
-                                  "the recording so far is kept, its last step being the one that crashed.")
-                       .arg(sinal)
-                       .arg(QString::fromLocal8Bit(strsignal(sinal)))
-                       .arg(onde.isEmpty() ? QString() : " during " + onde);
+        // An exit in the middle of a call is the module's doing too (a
+        // sanitizer, or the module calling exit).
+        if (WIFEXITED(status) && (onde.isEmpty() || WEXITSTATUS(status) == 0)) return WEXITSTATUS(status);
+        const QString como = WIFSIGNALED(status) ? QStringLiteral("crashed (signal %1, %2)")
+                                                       .arg(WTERMSIG(status))
+                                                       .arg(QString::fromLocal8Bit(strsignal(WTERMSIG(status))))
+                                                 : QStringLiteral("ended the desk (status %1)").arg(WEXITSTATUS(status));
+        op.aviso = QStringLiteral("The module %1%2. The desk started again with a fresh host; "
+                                  "the recording so far is kept, its last step being the one that failed.")
+                       .arg(como, onde.isEmpty() ? QString() : " during " + onde);
         std::fprintf(stderr, "hostsim: %s\n", op.aviso.toLocal8Bit().constData());
         // A module that falls at every start would make this a loop.
         quedasSeguidas = std::chrono::steady_clock::now() - inicio < std::chrono::seconds(3) ? quedasSeguidas + 1 : 0;

@@ -24,6 +24,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <unistd.h>
 
 using namespace hostsim::desk;
 
@@ -203,9 +204,11 @@ int Venda(const QString& modulo, const QString& hostsim, const QString& dir, con
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList a = app.arguments();
-    if (a.value(1) == QLatin1String("--unit")) return Substituicao();
-    if (a.value(1) == QLatin1String("--sale") && a.size() >= 5)
-        return Venda(a[2], a[3], a[4], a.value(5));
-    std::fputs("usage: tulen_desk_test --unit | --sale MODULE HOSTSIM DIR [SHOT.png]\n", stderr);
-    return 2;
+    int rc = 2;
+    if (a.value(1) == QLatin1String("--unit")) rc = Substituicao();
+    else if (a.value(1) == QLatin1String("--sale") && a.size() >= 5) rc = Venda(a[2], a[3], a[4], a.value(5));
+    else std::fputs("usage: tulen_desk_test --unit | --sale MODULE HOSTSIM DIR [SHOT.png]\n", stderr);
+    std::fflush(nullptr);
+    // The module stays loaded: no static destructors against a gone application.
+    _exit(rc);
 }
