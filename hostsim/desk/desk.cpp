@@ -81,13 +81,19 @@ int Desk(const QString& modulo) {
         // An exit in the middle of a call is the module's doing too (a
         // sanitizer, or the module calling exit).
         if (WIFEXITED(status) && (onde.isEmpty() || WEXITSTATUS(status) == 0)) return WEXITSTATUS(status);
+        if (onde.isEmpty()) {
+            // Not the module's: no display, or the desk itself failed.
+            std::fprintf(stderr, "hostsim: the desk ended (signal %d) outside any call of the module\n",
+                         WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+            return 1;
+        }
         const QString como = WIFSIGNALED(status) ? QStringLiteral("crashed (signal %1, %2)")
                                                        .arg(WTERMSIG(status))
                                                        .arg(QString::fromLocal8Bit(strsignal(WTERMSIG(status))))
                                                  : QStringLiteral("ended the desk (status %1)").arg(WEXITSTATUS(status));
         op.aviso = QStringLiteral("The module %1%2. The desk started again with a fresh host; "
                                   "the recording so far is kept, its last step being the one that failed.")
-                       .arg(como, onde.isEmpty() ? QString() : " during " + onde);
+                       .arg(como, " during " + onde);
         std::fprintf(stderr, "hostsim: %s\n", op.aviso.toLocal8Bit().constData());
         // A module that falls at every start would make this a loop.
         quedasSeguidas = std::chrono::steady_clock::now() - inicio < std::chrono::seconds(3) ? quedasSeguidas + 1 : 0;
