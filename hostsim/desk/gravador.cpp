@@ -47,6 +47,17 @@ QJsonObject Mescla(QJsonObject base, const QJsonObject& por) {
     return base;
 }
 
+// A security code keeps its length and changes every digit.
+QByteArray TrocaCodigo(QByteArray b) {
+    for (char& c : b)
+        if (Digito(c)) c = char('0' + (c - '0' + 1) % 10);
+    return b;
+}
+
+bool ControleDeCodigo(const QString& nome) {
+    return nome.contains(QLatin1String("CSeg"), Qt::CaseInsensitive) || nome.contains(QLatin1String("CVV"), Qt::CaseInsensitive);
+}
+
 QString SubstituiTexto(const QString& s) {
     if (s.size() < 13) return s;
     return QString::fromLatin1(SubstituiCartao(s.toLatin1()));
@@ -62,7 +73,7 @@ QJsonObject CamposSeguros(QJsonObject dono) {
             if (!CampoSigiloso(it.key().toInt())) continue;
             const QString v = it.value().toString();
             QByteArray b = hexa ? QByteArray::fromHex(v.toLatin1()) : v.toLatin1();
-            b = SubstituiCartao(b);
+            b = it.key().toInt() == 10149 ? TrocaCodigo(b) : SubstituiCartao(b);
             it.value() = hexa ? QString::fromLatin1(b.toHex()) : QString::fromLatin1(b);
         }
         dono[chave] = o;
@@ -113,7 +124,10 @@ QJsonObject CenarioSeguro(const QJsonObject& cenario) {
         QJsonArray acoes;
         for (const QJsonValue& a : p.value("operator").toArray()) {
             QJsonObject o = a.toObject();
-            if (o.contains("text")) o["text"] = SubstituiTexto(o.value("text").toString());
+            if (o.contains("text"))
+                o["text"] = ControleDeCodigo(o.value("type").toString())
+                                ? QString::fromLatin1(TrocaCodigo(o.value("text").toString().toLatin1()))
+                                : SubstituiTexto(o.value("text").toString());
             acoes.append(o);
         }
         if (p.contains("operator")) p["operator"] = acoes;

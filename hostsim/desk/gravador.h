@@ -46,8 +46,9 @@ private:
 // reaches the saved scenario. Track data after the number keep their expiry
 // and service code; the holder's name and the discretionary data change.
 QByteArray SubstituiCartao(const QByteArray& texto);
-// The scenario with SubstituiCartao applied to the card-data fields, to the
-// texts typed on the module's windows and to scripted out-values.
+// The scenario with SubstituiCartao applied to the card-data fields and to
+// the texts typed on the module's windows; a security code (field 10149, a
+// text typed into a control named for it) keeps its length, not its digits.
 QJsonObject CenarioSeguro(const QJsonObject& cenario);
 // A scenario as a file holds it: indented, an object or list of plain values
 // that fits on a line on one line (so each operator action has its own).

@@ -53,10 +53,13 @@ int Substituicao() {
     Confere(trilha1.endsWith("^XXXXXXX/XXXXX^2812101009988") && !trilha1.contains(pan), "track 1: " + trilha1);
     Confere(SubstituiCartao("valor 123456789012 nsu 000123") == "valor 123456789012 nsu 000123", "short numbers stay");
     const QJsonObject c = CenarioSeguro(QJsonObject{
-        {"host", QJsonObject{{"fields", QJsonObject{{"10109", QString::fromLatin1(pan + "=2812")}, {"1003", "5555666677778888"}}}}},
-        {"steps", QJsonArray{QJsonObject{{"operator", QJsonArray{QJsonObject{{"type", "edCartao"}, {"text", QString::fromLatin1(pan)}}}}}}}});
+        {"host", QJsonObject{{"fields", QJsonObject{{"10109", QString::fromLatin1(pan + "=2812")}, {"1003", "5555666677778888"},
+                                                    {"10149", "CSEG:123"}}}}},
+        {"steps", QJsonArray{QJsonObject{{"operator", QJsonArray{QJsonObject{{"type", "edCartao"}, {"text", QString::fromLatin1(pan)}},
+                                                                 QJsonObject{{"type", "EdCSeg"}, {"text", "987"}}}}}}}});
     const QByteArray json = QJsonDocument(c).toJson();
     Confere(json.count(pan) == 1, "only the non-card field keeps its digits");
+    Confere(json.contains("CSEG:234") && json.contains("\"098\""), "security codes keep their length only: " + json);
     return falhas ? 1 : 0;
 }
 
