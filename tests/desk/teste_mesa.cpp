@@ -16,6 +16,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QJsonDocument>
 #include <QMessageBox>
 #include <QProcess>
@@ -78,7 +80,17 @@ QJsonObject Mascarado(const QJsonObject& foto) {
     return r;
 }
 
-int Venda(const QString& modulo, const QString& hostsim, const QString& dir, const QString& foto) {
+// `pendente`: the acquirer panel keeps the request pending a second, with an
+// interim field, before it approves.
+int Venda(const QString& modulo, const QString& hostsim, const QString& dir, const QString& foto, bool pendente) {
+    if (pendente) {
+        QProcess ajuda;
+        ajuda.start(hostsim, {"run", "--help"});
+        if (!ajuda.waitForFinished(30000) || !ajuda.readAllStandardOutput().contains("pendingMs")) {
+            std::fputs("SKIP: this hostsim does not replay pending replies\n", stderr);
+            return 77;
+        }
+    }
     // A recording left in the folder would be taken up as the desk's own.
     QDir(dir).removeRecursively();
     QDir().mkpath(dir);
@@ -157,7 +169,11 @@ int Venda(const QString& modulo, const QString& hostsim, const QString& dir, con
             return;
         }
         if (mesa.aguardando() == QLatin1String("acquirer")) {
-            aprovou = botao(&mesa, "btAprova");
+            if (pendente) {
+                mesa.findChild<QSpinBox*>("spPendente")->setValue(1);
+                mesa.findChild<QLineEdit*>("edInterino")->setText("1562=AGUARDE O CLIENTE");
+            }
+            aprovou = botao(&mesa, pendente ? "btPendente" : "btAprova");
             return;
         }
         if (digitou && !mesa.emChamada()) QApplication::quit();
@@ -182,6 +198,13 @@ int Venda(const QString& modulo, const QString& hostsim, const QString& dir, con
         {"messageBox":"ok"},
         {"text":"1234","type":"edValor"},)"),
             "the refused confirmation, the box's answer and the amount are recorded in order:\n" + textoSalvo);
+    if (pendente) {
+        const QJsonObject resposta =
+            QJsonDocument::fromJson(textoSalvo).object()["steps"][0]["acquirer"][0].toObject();
+        Confere(resposta["pendingMs"].toInt() == 1000 &&
+                    resposta["interim"]["fields"]["1562"].toString() == QLatin1String("AGUARDE O CLIENTE"),
+                "the pending reply is recorded with its interim field");
+    }
     QDirIterator arquivosDaMesa(dir, QDir::Files, QDirIterator::Subdirectories);
     while (arquivosDaMesa.hasNext()) {
         QFile f(arquivosDaMesa.next());
@@ -209,8 +232,9 @@ int main(int argc, char** argv) {
     const QStringList a = app.arguments();
     int rc = 2;
     if (a.value(1) == QLatin1String("--unit")) rc = Substituicao();
-    else if (a.value(1) == QLatin1String("--sale") && a.size() >= 5) rc = Venda(a[2], a[3], a[4], a.value(5));
-    else std::fputs("usage: tulen_desk_test --unit | --sale MODULE HOSTSIM DIR [SHOT.png]\n", stderr);
+    else if ((a.value(1) == QLatin1String("--sale") || a.value(1) == QLatin1String("--sale-pending")) && a.size() >= 5)
+        rc = Venda(a[2], a[3], a[4], a.value(5), a.value(1) == QLatin1String("--sale-pending"));
+    else std::fputs("usage: tulen_desk_test --unit | --sale[-pending] MODULE HOSTSIM DIR [SHOT.png]\n", stderr);
     std::fflush(nullptr);
     // The module stays loaded: no static destructors against a gone application.
     _exit(rc);
