@@ -328,7 +328,10 @@ int Executa(const Opcoes& opcoes, QJsonObject& resultado) {
         passos[i] = r;
         rastro.Passo(i, r, {});
         operador.FimDoPasso();
+        // As the host's own loop would between two calls: what the module
+        // left to delete goes now, so a long scenario does not pile up widgets.
         QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     chamaVazia("Finalize", QStringLiteral("unloading (Finalize)"));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
