@@ -109,3 +109,20 @@ grava("fuzz_procuracampo", "y3", b"\x00\x00" + b"006:Y3\x00002:A1B2C3\x00")
 grava("fuzz_procuracampo", "tag002", b"\x01\x00" + b"006:00\x00002:0123456789ABCDEF\x00")
 grava("fuzz_procuracampo", "sem_fim", b"\x00\x00" + b"003:xx\x00006:Z1")
 grava("fuzz_procuracampo", "mente", b"\x01\xe0" + b"002:AB\x00")
+
+
+def entrada_c1(flags, tipo, codigo, descricao):
+    return flags + tipo + codigo + descricao.ljust(40, b"\0")
+
+
+def servico_c1(entradas, contagem=None):
+    corpo = u16(len(entradas) if contagem is None else contagem) + b"".join(entradas)
+    return corpo.ljust(982, b"\0")
+
+
+c1 = [entrada_c1(b"100", b"01", b"0001", b"CREDITO A VISTA"),
+      entrada_c1(b"011", b"03", b"0002", b"DEBITO A VISTA")]
+grava("fuzz_servicoc1", "duas_entradas", servico_c1(c1))
+grava("fuzz_servicoc1", "contagem_mente", servico_c1(c1, 60000))
+grava("fuzz_servicoc1", "cortado", servico_c1(c1)[:60])
+grava("fuzz_servicoc1", "vinte", servico_c1([entrada_c1(b"000", b"18", b"%04d" % i, b"X" * 40) for i in range(20)]))
