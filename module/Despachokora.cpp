@@ -1,7 +1,10 @@
 #include "Despachokora.h"
 
 #include "Contextokora.h"
+#include "cancel/Canccreditokora.h"
+#include "cancel/Cancdebitokora.h"
 #include "credit/Creditovistakora.h"
+#include "credit/Menucreditokora.h"
 #include "debit/Debitovistakora.h"
 
 #include <array>
@@ -22,15 +25,15 @@ constexpr std::array<EntradaForm, size_t(FormEntrada::Quantidade)> kForms{{
     {FormEntrada::Vis_Crd, "FrmVis_Crd", [] { ExecutaForm<TFrmVis_Crd>(FrmVis_Crd, "FrmVis_Crd"); }},
     {FormEntrada::Est_CrdPar, "FrmEst_CrdPar", nullptr},
     {FormEntrada::Cpr_AdmCrdPar, "FrmCpr_AdmCrdPar", nullptr},
-    {FormEntrada::Cred_Mnu, "FrmCred_Mnu", nullptr},
+    {FormEntrada::Cred_Mnu, "FrmCred_Mnu", [] { ExecutaForm<TFrmCred_Mnu>(FrmCred_Mnu, "FrmCred_Mnu"); }},
     {FormEntrada::Auto, "FrmAuto", nullptr},
     {FormEntrada::Coleta_Taxas, "FrmColeta_Taxas", nullptr},
     {FormEntrada::Con_ParAdm, "FrmCon_ParAdm", nullptr},
     {FormEntrada::Vis_Deb, "FrmVis_Deb", [] { ExecutaForm<TFrmVis_Deb>(FrmVis_Deb, "FrmVis_Deb"); }},
     {FormEntrada::Deb_Mnu, "FrmDeb_Mnu", nullptr},
     {FormEntrada::Reimpressao_Trn, "FrmReimpressao_Trn", nullptr},
-    {FormEntrada::Crd_Cnc, "FrmCrd_Cnc", nullptr},
-    {FormEntrada::Deb_Cnc, "FrmDeb_Cnc", nullptr},
+    {FormEntrada::Crd_Cnc, "FrmCrd_Cnc", [] { ExecutaForm<TFrmCrd_Cnc>(FrmCrd_Cnc, "FrmCrd_Cnc"); }},
+    {FormEntrada::Deb_Cnc, "FrmDeb_Cnc", [] { ExecutaForm<TFrmDeb_Cnc>(FrmDeb_Cnc, "FrmDeb_Cnc"); }},
     {FormEntrada::Pre_Pre, "FrmPre_Pre", nullptr},
     {FormEntrada::PagtoConta_Trn, "FrmPagtoConta_Trn", nullptr},
     {FormEntrada::Outros_Mnu, "FrmOutros_Mnu", nullptr},
