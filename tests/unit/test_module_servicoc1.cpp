@@ -1,7 +1,6 @@
 #include "Camposkora.h"
 #include "Servicoc1kora.h"
-#include "estado.h"
-#include "test_module_hostfalso.h"
+#include "test_module_host.h"
 
 #include <gtest/gtest.h>
 
@@ -24,14 +23,11 @@ TServicoC1 Decodifica(const QByteArray& b) {
     return c1;
 }
 
-class ServicoC1Host : public ::testing::Test {
+class ServicoC1Host : public TesteHost::HostTest {
 protected:
-    void SetUp() override { HostFalso::Inicia(); }
-    void TearDown() override { HostFalso::Encerra(); }
     void Guarda(const QByteArray& contagem, const std::vector<QByteArray>& servicos) {
-        hostsim::estado().campos.grava(CAMPO_QTD_SERVICOS_GUARDADOS, 0, contagem);
-        for (size_t i = 0; i < servicos.size(); ++i)
-            hostsim::estado().campos.grava(CAMPO_SERVICOS_GUARDADOS, uint16_t(i), servicos[i]);
+        TesteHost::Grava(CAMPO_QTD_SERVICOS_GUARDADOS, contagem);
+        for (size_t i = 0; i < servicos.size(); ++i) TesteHost::Grava(CAMPO_SERVICOS_GUARDADOS, servicos[i], uint16_t(i));
     }
 };
 
