@@ -33,7 +33,8 @@ void TFrmCancCred_Mnu::IniciaFormularioMenu() {
 }
 
 void TFrmCancCred_Mnu::VerificaOpcoesHabilitadas() {
-    for (int i = 1; i <= 3; ++i) Opcao(i)->setEnabled(true);
+    // Every kind of credit sale may be cancelled, whatever the product allows today.
+    for (int i = 1; i <= 4; ++i) Opcao(i)->setEnabled(true);
 }
 
 void TFrmCancCred_Mnu::spEncerraClick() { EncerraMenuSemRegistro(this); }
