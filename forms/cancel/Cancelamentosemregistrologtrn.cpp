@@ -67,7 +67,7 @@ void TFrmCanc_SemRegLogTrn::IniciaCamposForm() {
     lbValorCanc->setText(Mensagem(bCancelamentoDCCHabilitado() ? 2798 : 2680));
     btConfirma->setText(Mensagem(553));
     btRetorna->setText(Mensagem(554));
-    edValorCanc->setText(Dollar(RemoveFormato(Campos::Le(CAMPO_VALOR_CANCELAR))));
+    edValorCanc->setText(TextoValor(Campos::Le(CAMPO_VALOR_CANCELAR)));
     edValorCanc->setEnabled(edValorCanc->text().isEmpty());
     pTransacao = &TrnCancelamento;
 }

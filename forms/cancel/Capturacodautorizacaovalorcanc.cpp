@@ -120,7 +120,7 @@ void TFrmCap_CAut_Vlr::IniciaCamposForm() {
     const bool valor = ServicoC1.entrada(i).pedeAutorizacao == '1';
     lbValorCanc->setVisible(valor);
     edValorCanc->setVisible(valor);
-    if (valor) edValorCanc->setText(Dollar(RemoveFormato(Campos::Le(CAMPO_VALOR_TRANSACAO))));
+    if (valor) edValorCanc->setText(TextoValor(Campos::Le(CAMPO_VALOR_TRANSACAO)));
     btConfirma->setText(Mensagem(553));
     btRetorna->setText(Mensagem(554));
 }

@@ -26,6 +26,11 @@ char Caractere(const QKeyEvent* k) {
 bool Digito(char c) { return c >= '0' && c <= '9'; }
 } // namespace
 
+QString TextoValor(const QString& digitos) {
+    const QString d = RemoveFormato(digitos);
+    return d.isEmpty() ? QString() : Dollar(d);
+}
+
 void FocaPrimeiro(const QList<QWidget*>& controles) {
     for (QWidget* w : controles) {
         if (w && w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {

@@ -5,6 +5,7 @@
 #pragma once
 #include <QHash>
 #include <QList>
+#include <QString>
 #include <QObject>
 #include <functional>
 
@@ -15,6 +16,9 @@ class TFrmMod;
 // Focus on the first of `controles` that can take it: a form's focus chain
 // may start elsewhere than its tab order.
 void FocaPrimeiro(const QList<QWidget*>& controles);
+
+// An amount of the field store as shown on screen; empty when the field is.
+QString TextoValor(const QString& digitos);
 
 class TTeclasCancelamento : public QObject {
 public:

@@ -78,7 +78,7 @@ void TFrmCapEmb_CVV2::IniciaCamposForm() {
     EdEmbosso->clear();
     EdCSeg->clear();
     Habilita(true);
-    edValor->setText(Dollar(RemoveFormato(Campos::Le(CAMPO_VALOR_TRANSACAO))));
+    edValor->setText(TextoValor(Campos::Le(CAMPO_VALOR_TRANSACAO)));
     edValor->setEnabled(edValor->text().isEmpty());
     edValor->setReadOnly(false);
     // No entry for the chosen product: the first one decides, as it did for
