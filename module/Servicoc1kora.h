@@ -6,14 +6,13 @@
 #include <QByteArray>
 #include <cstddef>
 
-#define KORA_API __attribute__((visibility("default")))
 
 constexpr int TAM_SERVICO_C1 = 982;
 constexpr int TAM_ENTRADA_C1 = 49;
 constexpr int MAX_ENTRADAS_C1 = 20;
 
 // One cancellable transaction.
-struct KORA_API TEntradaC1 {
+struct TEntradaC1 {
     char pedeAutorizacao = '\0'; // '1': the operator types the authorization number and amount
     char pedeEmbosso = '\0';     // '1': the last four embossed digits are asked
     char pedeCSeg = '\0';        // '1': the card security code is asked
@@ -26,7 +25,7 @@ struct KORA_API TEntradaC1 {
     bool vazia() const;
 };
 
-struct KORA_API TServicoC1 {
+struct TServicoC1 {
     unsigned char dados[TAM_SERVICO_C1] = {};
     // The count as stored.
     int quantidadeGravada() const;
@@ -41,8 +40,8 @@ struct KORA_API TServicoC1 {
 
 // Copies at most the record's size from `dados` (the bytes after the "C1"
 // code) and zero-fills the rest; true when the record came whole.
-KORA_API bool DecodificaServicoC1(const unsigned char* dados, size_t tamanho, TServicoC1& saida);
+bool DecodificaServicoC1(const unsigned char* dados, size_t tamanho, TServicoC1& saida);
 // Finds the first stored reply service that begins with "C1" (count in field
 // 20143, services in field 20033 by index) and decodes it into `saida`,
 // zeroed first. False when there is none.
-KORA_API bool TrataServicoC1(TServicoC1& saida);
+bool TrataServicoC1(TServicoC1& saida);

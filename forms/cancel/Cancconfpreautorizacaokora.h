@@ -2,7 +2,7 @@
 #pragma once
 #include "cancel/Cancpreautorizacaokora.h"
 
-class KORA_API TFrmCnf_PreCnc : public TFrmPre_Cnc {
+class TFrmCnf_PreCnc : public TFrmPre_Cnc {
 public:
     static TFrmCnf_PreCnc* Cria();
     explicit TFrmCnf_PreCnc(QWidget* parent = nullptr);
@@ -11,4 +11,4 @@ public:
     bool GravaCamposPontal() override;
 };
 
-extern KORA_API TFrmCnf_PreCnc* FrmCnf_PreCnc;
+extern TFrmCnf_PreCnc* FrmCnf_PreCnc;

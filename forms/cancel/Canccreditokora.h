@@ -2,7 +2,7 @@
 #pragma once
 #include "cancel/Cancelamentotrnkora.h"
 
-class KORA_API TFrmCrd_Cnc : public TFrmCnc_Trn {
+class TFrmCrd_Cnc : public TFrmCnc_Trn {
 public:
     static TFrmCrd_Cnc* Cria();
     explicit TFrmCrd_Cnc(QWidget* parent = nullptr);
@@ -12,4 +12,4 @@ public:
     bool GravaCamposPontal() override;
 };
 
-extern KORA_API TFrmCrd_Cnc* FrmCrd_Cnc;
+extern TFrmCrd_Cnc* FrmCrd_Cnc;

@@ -2,7 +2,7 @@
 #pragma once
 #include "cancel/Cancelamentotrnkora.h"
 
-class KORA_API TFrmDeb_Cnc : public TFrmCnc_Trn {
+class TFrmDeb_Cnc : public TFrmCnc_Trn {
 public:
     static TFrmDeb_Cnc* Cria();
     explicit TFrmDeb_Cnc(QWidget* parent = nullptr);
@@ -12,4 +12,4 @@ public:
     bool GravaCamposPontal() override;
 };
 
-extern KORA_API TFrmDeb_Cnc* FrmDeb_Cnc;
+extern TFrmDeb_Cnc* FrmDeb_Cnc;

@@ -38,9 +38,9 @@ TFrmCanc_SemRegLogTrn::TFrmCanc_SemRegLogTrn(QWidget* parent) : TFrmMod(parent) 
     DefineEntradas({edValorCanc, btConfirma, btRetorna});
     teclas_ = new TTeclasCancelamento(this, bControlaKeyPreviewSemRegLog);
     teclas_->Edicao(edValorCanc, TTeclasCancelamento::Valor);
-    QObject::connect(btConfirma, &QPushButton::clicked, this, [this] { btConfirmaClick(); });
-    QObject::connect(btRetorna, &QPushButton::clicked, this, [this] { btRetornaClick(); });
-    QObject::connect(TClique, &QTimer::timeout, this, [this] { TCliqueTimer(); });
+    Liga(btConfirma, &QPushButton::clicked, [this] { btConfirmaClick(); });
+    Liga(btRetorna, &QPushButton::clicked, [this] { btRetornaClick(); });
+    Liga(TClique, &QTimer::timeout, [this] { TCliqueTimer(); });
 }
 
 void TFrmCanc_SemRegLogTrn::DefineEntradas(const QList<QWidget*>& controles) {

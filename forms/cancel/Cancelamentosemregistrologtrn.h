@@ -12,7 +12,7 @@ class QPushButton;
 class QTimer;
 class TTeclasCancelamento;
 
-class KORA_FORM_API TFrmCanc_SemRegLogTrn : public TFrmMod {
+class TFrmCanc_SemRegLogTrn : public TFrmMod {
 public:
     explicit TFrmCanc_SemRegLogTrn(QWidget* parent = nullptr);
 

@@ -73,7 +73,7 @@ TFrmCnc_Trn::TFrmCnc_Trn(QWidget* parent) : TFrmTrn_Mod(parent) {
     OrdemTab({edDtTransacao, edNumDocumento, edValor, btConfirma, btRetorna});
 }
 
-bool TFrmCnc_Trn::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmCnc_Trn::FiltraEvento(QObject* obj, QEvent* ev) {
     // The NSU takes digits only.
     if (obj == edNumDocumento && ev->type() == QEvent::KeyPress) {
         const QString t = static_cast<QKeyEvent*>(ev)->text();
@@ -82,7 +82,7 @@ bool TFrmCnc_Trn::eventFilter(QObject* obj, QEvent* ev) {
             if (!(c == 8 || c == 13 || (c >= '0' && c <= '9'))) return true;
         }
     }
-    return TFrmTrn_Mod::eventFilter(obj, ev);
+    return TFrmTrn_Mod::FiltraEvento(obj, ev);
 }
 
 void TFrmCnc_Trn::FormShow() {

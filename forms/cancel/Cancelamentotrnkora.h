@@ -14,7 +14,7 @@ class QLineEdit;
 constexpr int FASE_CONSULTA = 2;
 constexpr int FASE_CONFIRMACAO = 3;
 
-class KORA_API TFrmCnc_Trn : public TFrmTrn_Mod {
+class TFrmCnc_Trn : public TFrmTrn_Mod {
 public:
     static TFrmCnc_Trn* Cria();
     explicit TFrmCnc_Trn(QWidget* parent = nullptr);
@@ -39,7 +39,7 @@ public:
     bool VerificaCapturaCSEG_EMBOSSO();
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
 
 private:
     // The query reply's outcome shown, the card released, the file stored.
@@ -53,9 +53,9 @@ private:
     void HabilitaTudo();
 };
 
-extern KORA_API TFrmCnc_Trn* FrmCnc_Trn;
+extern TFrmCnc_Trn* FrmCnc_Trn;
 
 namespace Cancelamentotrnkora {
 // This unit's copy of the reply's C1 service.
-extern KORA_API TServicoC1 ServicoC1;
+extern TServicoC1 ServicoC1;
 }

@@ -38,7 +38,7 @@ TFrmPre_Cnc::TFrmPre_Cnc(QWidget* parent) : TFrmCnc_Trn(parent) {
     OrdemTab({edValor, edDtTransacao, edNumDocumento, edCodAutorizacao, edCodEmpresa, btConfirma, btRetorna});
 }
 
-bool TFrmPre_Cnc::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmPre_Cnc::FiltraEvento(QObject* obj, QEvent* ev) {
     if ((obj == edCodAutorizacao || obj == edCodEmpresa) && ev->type() == QEvent::KeyPress) {
         const QString t = static_cast<QKeyEvent*>(ev)->text();
         if (t.size() == 1) {
@@ -46,7 +46,7 @@ bool TFrmPre_Cnc::eventFilter(QObject* obj, QEvent* ev) {
             if (!(c == 8 || c == 13 || (c >= '0' && c <= '9'))) return true;
         }
     }
-    return TFrmCnc_Trn::eventFilter(obj, ev);
+    return TFrmCnc_Trn::FiltraEvento(obj, ev);
 }
 
 void TFrmPre_Cnc::IniciaCamposForm() {

@@ -3,7 +3,7 @@
 #pragma once
 #include "cancel/Cancelamentotrnkora.h"
 
-class KORA_API TFrmPre_Cnc : public TFrmCnc_Trn {
+class TFrmPre_Cnc : public TFrmCnc_Trn {
 public:
     static TFrmPre_Cnc* Cria();
     explicit TFrmPre_Cnc(QWidget* parent = nullptr);
@@ -18,7 +18,7 @@ public:
     bool GravaCamposPontal() override;
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
 };
 
-extern KORA_API TFrmPre_Cnc* FrmPre_Cnc;
+extern TFrmPre_Cnc* FrmPre_Cnc;

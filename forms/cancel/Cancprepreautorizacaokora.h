@@ -2,7 +2,7 @@
 #pragma once
 #include "cancel/Cancpreautorizacaokora.h"
 
-class KORA_API TFrmPre_PreCnc : public TFrmPre_Cnc {
+class TFrmPre_PreCnc : public TFrmPre_Cnc {
 public:
     static TFrmPre_PreCnc* Cria();
     explicit TFrmPre_PreCnc(QWidget* parent = nullptr);
@@ -11,4 +11,4 @@ public:
     bool GravaCamposPontal() override;
 };
 
-extern KORA_API TFrmPre_PreCnc* FrmPre_PreCnc;
+extern TFrmPre_PreCnc* FrmPre_PreCnc;

@@ -3,13 +3,13 @@
 #pragma once
 #include "cancel/Cancelamentosemregistrologtrn.h"
 
-class KORA_FORM_API TFrmCancCred_SemRegLog : public TFrmCanc_SemRegLogTrn {
+class TFrmCancCred_SemRegLog : public TFrmCanc_SemRegLogTrn {
 public:
     using TFrmCanc_SemRegLogTrn::TFrmCanc_SemRegLogTrn;
     bool GravaCamposPontal() override;
 };
 
-class KORA_FORM_API TFrmCancCredVista_SemRegLog : public TFrmCancCred_SemRegLog {
+class TFrmCancCredVista_SemRegLog : public TFrmCancCred_SemRegLog {
 public:
     static TFrmCancCredVista_SemRegLog* Cria();
     explicit TFrmCancCredVista_SemRegLog(QWidget* parent = nullptr);
@@ -20,7 +20,7 @@ protected:
     AutoConfirma ModoAutoConfirma() const override { return AutoConfirma::Sempre; }
 };
 
-class KORA_FORM_API TFrmCancCredParc_SemRegLog : public TFrmCancCred_SemRegLog {
+class TFrmCancCredParc_SemRegLog : public TFrmCancCred_SemRegLog {
 public:
     static TFrmCancCredParc_SemRegLog* Cria();
     explicit TFrmCancCredParc_SemRegLog(QWidget* parent = nullptr);
@@ -34,5 +34,5 @@ public:
     bool ValidaNumParcelas();
 };
 
-extern KORA_FORM_API TFrmCancCredVista_SemRegLog* FrmCancCredVista_SemRegLog;
-extern KORA_FORM_API TFrmCancCredParc_SemRegLog* FrmCancCredParc_SemRegLog;
+extern TFrmCancCredVista_SemRegLog* FrmCancCredVista_SemRegLog;
+extern TFrmCancCredParc_SemRegLog* FrmCancCredParc_SemRegLog;

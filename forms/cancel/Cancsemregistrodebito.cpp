@@ -74,9 +74,9 @@ TFrmCancDebCDC_SemRegLog::TFrmCancDebCDC_SemRegLog(QWidget* parent) : TFrmCancDe
     DefineEntradas({edValorCanc, edNumParcelas, edDtPrimeiraParcela, btConfirma, btRetorna});
 }
 
-bool TFrmCancDebCDC_SemRegLog::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmCancDebCDC_SemRegLog::FiltraEvento(QObject* obj, QEvent* ev) {
     if (obj == edDtPrimeiraParcela && ev->type() == QEvent::FocusOut) edDtPrimeiraParcelaExit();
-    return TFrmCancDeb_SemRegLog::eventFilter(obj, ev);
+    return TFrmCancDeb_SemRegLog::FiltraEvento(obj, ev);
 }
 
 void TFrmCancDebCDC_SemRegLog::IniciaCamposForm() {

@@ -2,13 +2,13 @@
 #pragma once
 #include "cancel/Cancelamentosemregistrologtrn.h"
 
-class KORA_FORM_API TFrmCancDeb_SemRegLog : public TFrmCanc_SemRegLogTrn {
+class TFrmCancDeb_SemRegLog : public TFrmCanc_SemRegLogTrn {
 public:
     using TFrmCanc_SemRegLogTrn::TFrmCanc_SemRegLogTrn;
     bool GravaCamposPontal() override;
 };
 
-class KORA_FORM_API TFrmCancDebVista_SemRegLog : public TFrmCancDeb_SemRegLog {
+class TFrmCancDebVista_SemRegLog : public TFrmCancDeb_SemRegLog {
 public:
     static TFrmCancDebVista_SemRegLog* Cria();
     explicit TFrmCancDebVista_SemRegLog(QWidget* parent = nullptr);
@@ -19,7 +19,7 @@ protected:
     AutoConfirma ModoAutoConfirma() const override { return AutoConfirma::Sempre; }
 };
 
-class KORA_FORM_API TFrmCancDebCDC_SemRegLog : public TFrmCancDeb_SemRegLog {
+class TFrmCancDebCDC_SemRegLog : public TFrmCancDeb_SemRegLog {
 public:
     static TFrmCancDebCDC_SemRegLog* Cria();
     explicit TFrmCancDebCDC_SemRegLog(QWidget* parent = nullptr);
@@ -37,10 +37,10 @@ public:
     void edDtPrimeiraParcelaExit();
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
 };
 
-class KORA_FORM_API TFrmCancDebPre_SemRegLog : public TFrmCancDeb_SemRegLog {
+class TFrmCancDebPre_SemRegLog : public TFrmCancDeb_SemRegLog {
 public:
     static TFrmCancDebPre_SemRegLog* Cria();
     explicit TFrmCancDebPre_SemRegLog(QWidget* parent = nullptr);
@@ -54,6 +54,6 @@ public:
     bool VerificaDataPre();
 };
 
-extern KORA_FORM_API TFrmCancDebVista_SemRegLog* FrmCancDebVista_SemRegLog;
-extern KORA_FORM_API TFrmCancDebCDC_SemRegLog* FrmCancDebCDC_SemRegLog;
-extern KORA_FORM_API TFrmCancDebPre_SemRegLog* FrmCancDebPre_SemRegLog;
+extern TFrmCancDebVista_SemRegLog* FrmCancDebVista_SemRegLog;
+extern TFrmCancDebCDC_SemRegLog* FrmCancDebCDC_SemRegLog;
+extern TFrmCancDebPre_SemRegLog* FrmCancDebPre_SemRegLog;

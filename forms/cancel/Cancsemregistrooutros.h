@@ -3,7 +3,7 @@
 #pragma once
 #include "cancel/Cancelamentosemregistrologtrn.h"
 
-class KORA_FORM_API TFrmCancPC_SemRegLog : public TFrmCanc_SemRegLogTrn {
+class TFrmCancPC_SemRegLog : public TFrmCanc_SemRegLogTrn {
 public:
     static TFrmCancPC_SemRegLog* Cria();
     explicit TFrmCancPC_SemRegLog(QWidget* parent = nullptr);
@@ -14,7 +14,7 @@ protected:
     AutoConfirma ModoAutoConfirma() const override { return AutoConfirma::Sempre; }
 };
 
-class KORA_FORM_API TFrmCancPreAut_SemRegLog : public TFrmCanc_SemRegLogTrn {
+class TFrmCancPreAut_SemRegLog : public TFrmCanc_SemRegLogTrn {
 public:
     static TFrmCancPreAut_SemRegLog* Cria();
     explicit TFrmCancPreAut_SemRegLog(QWidget* parent = nullptr);
@@ -26,7 +26,7 @@ protected:
     AutoConfirma ModoAutoConfirma() const override { return AutoConfirma::Sempre; }
 };
 
-class KORA_FORM_API TFrmCancPFPL_SemRegLog : public TFrmCanc_SemRegLogTrn {
+class TFrmCancPFPL_SemRegLog : public TFrmCanc_SemRegLogTrn {
 public:
     static TFrmCancPFPL_SemRegLog* Cria();
     explicit TFrmCancPFPL_SemRegLog(QWidget* parent = nullptr);
@@ -38,6 +38,6 @@ protected:
     AutoConfirma ModoAutoConfirma() const override { return AutoConfirma::Sempre; }
 };
 
-extern KORA_FORM_API TFrmCancPC_SemRegLog* FrmCancPC_SemRegLog;
-extern KORA_FORM_API TFrmCancPreAut_SemRegLog* FrmCancPreAut_SemRegLog;
-extern KORA_FORM_API TFrmCancPFPL_SemRegLog* FrmCancPFPL_SemRegLog;
+extern TFrmCancPC_SemRegLog* FrmCancPC_SemRegLog;
+extern TFrmCancPreAut_SemRegLog* FrmCancPreAut_SemRegLog;
+extern TFrmCancPFPL_SemRegLog* FrmCancPFPL_SemRegLog;

@@ -53,7 +53,7 @@ TFrmCancVendaParcPL_SemRegLog::TFrmCancVendaParcPL_SemRegLog(QWidget* parent) : 
     EdicaoDigitos(edNumParcelas);
     EdicaoDigitos(edDiasPrimParc);
     // The days count only for more than one instalment.
-    QObject::connect(edNumParcelas, &QLineEdit::textChanged, this, [this] { edNumParcelasEnter(); });
+    Liga(edNumParcelas, &QLineEdit::textChanged, [this] { edNumParcelasEnter(); });
     DefineEntradas({edValorCanc, edNumParcelas, edDiasPrimParc, btConfirma, btRetorna});
 }
 

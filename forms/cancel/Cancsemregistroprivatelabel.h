@@ -4,7 +4,7 @@
 #pragma once
 #include "cancel/Cancelamentosemregistrologtrn.h"
 
-class KORA_FORM_API TFrmCancVendaPL_SemRegLog : public TFrmCanc_SemRegLogTrn {
+class TFrmCancVendaPL_SemRegLog : public TFrmCanc_SemRegLogTrn {
 public:
     using TFrmCanc_SemRegLogTrn::TFrmCanc_SemRegLogTrn;
 
@@ -12,7 +12,7 @@ protected:
     AutoConfirma ModoAutoConfirma() const override { return AutoConfirma::SemEdicao; }
 };
 
-class KORA_FORM_API TFrmCancVendaPLVista_SemRegLog : public TFrmCancVendaPL_SemRegLog {
+class TFrmCancVendaPLVista_SemRegLog : public TFrmCancVendaPL_SemRegLog {
 public:
     static TFrmCancVendaPLVista_SemRegLog* Cria();
     explicit TFrmCancVendaPLVista_SemRegLog(QWidget* parent = nullptr);
@@ -21,7 +21,7 @@ public:
     bool GravaCamposPontal() override;
 };
 
-class KORA_FORM_API TFrmCancVendaParcPL_SemRegLog : public TFrmCancVendaPL_SemRegLog {
+class TFrmCancVendaParcPL_SemRegLog : public TFrmCancVendaPL_SemRegLog {
 public:
     explicit TFrmCancVendaParcPL_SemRegLog(QWidget* parent = nullptr);
 
@@ -42,7 +42,7 @@ protected:
     bool bDiasPermitidos = true;
 };
 
-class KORA_FORM_API TFrmCancVendaParcAdmPL_SemRegLog : public TFrmCancVendaParcPL_SemRegLog {
+class TFrmCancVendaParcAdmPL_SemRegLog : public TFrmCancVendaParcPL_SemRegLog {
 public:
     static TFrmCancVendaParcAdmPL_SemRegLog* Cria();
     explicit TFrmCancVendaParcAdmPL_SemRegLog(QWidget* parent = nullptr);
@@ -50,7 +50,7 @@ public:
     bool GravaCamposPontal() override;
 };
 
-class KORA_FORM_API TFrmCancVendaParcLojaPL_SemRegLog : public TFrmCancVendaParcPL_SemRegLog {
+class TFrmCancVendaParcLojaPL_SemRegLog : public TFrmCancVendaParcPL_SemRegLog {
 public:
     static TFrmCancVendaParcLojaPL_SemRegLog* Cria();
     explicit TFrmCancVendaParcLojaPL_SemRegLog(QWidget* parent = nullptr);
@@ -58,7 +58,7 @@ public:
     bool GravaCamposPontal() override;
 };
 
-class KORA_FORM_API TFrmCancVendaParcParcPL_SemRegLog : public TFrmCancVendaParcPL_SemRegLog {
+class TFrmCancVendaParcParcPL_SemRegLog : public TFrmCancVendaParcPL_SemRegLog {
 public:
     static TFrmCancVendaParcParcPL_SemRegLog* Cria();
     explicit TFrmCancVendaParcParcPL_SemRegLog(QWidget* parent = nullptr);
@@ -67,7 +67,7 @@ public:
     void btConfirmaClick() override;
 };
 
-class KORA_FORM_API TFrmCancVendaPreDtdPL_SemRegLog : public TFrmCancVendaPL_SemRegLog {
+class TFrmCancVendaPreDtdPL_SemRegLog : public TFrmCancVendaPL_SemRegLog {
 public:
     static TFrmCancVendaPreDtdPL_SemRegLog* Cria();
     explicit TFrmCancVendaPreDtdPL_SemRegLog(QWidget* parent = nullptr);
@@ -80,8 +80,8 @@ public:
     bool GravaCamposPontal() override;
 };
 
-extern KORA_FORM_API TFrmCancVendaPLVista_SemRegLog* FrmCancVendaPLVista_SemRegLog;
-extern KORA_FORM_API TFrmCancVendaParcAdmPL_SemRegLog* FrmCancVendaParcAdmPL_SemRegLog;
-extern KORA_FORM_API TFrmCancVendaParcLojaPL_SemRegLog* FrmCancVendaParcLojaPL_SemRegLog;
-extern KORA_FORM_API TFrmCancVendaParcParcPL_SemRegLog* FrmCancVendaParcParcPL_SemRegLog;
-extern KORA_FORM_API TFrmCancVendaPreDtdPL_SemRegLog* FrmCancVendaPreDtdPL_SemRegLog;
+extern TFrmCancVendaPLVista_SemRegLog* FrmCancVendaPLVista_SemRegLog;
+extern TFrmCancVendaParcAdmPL_SemRegLog* FrmCancVendaParcAdmPL_SemRegLog;
+extern TFrmCancVendaParcLojaPL_SemRegLog* FrmCancVendaParcLojaPL_SemRegLog;
+extern TFrmCancVendaParcParcPL_SemRegLog* FrmCancVendaParcParcPL_SemRegLog;
+extern TFrmCancVendaPreDtdPL_SemRegLog* FrmCancVendaPreDtdPL_SemRegLog;

@@ -71,8 +71,8 @@ TFrmCap_CAut_Vlr::TFrmCap_CAut_Vlr(QWidget* parent) : TFrmMod(parent) {
         bControlaKeyPreviewCAut = false;
         return true;
     });
-    QObject::connect(btConfirma, &QPushButton::clicked, this, [this] { btConfirmaClick(); });
-    QObject::connect(btRetorna, &QPushButton::clicked, this, [this] { btRetornaClick(); });
+    Liga(btConfirma, &QPushButton::clicked, [this] { btConfirmaClick(); });
+    Liga(btRetorna, &QPushButton::clicked, [this] { btRetornaClick(); });
 }
 
 void TFrmCap_CAut_Vlr::FormCreate() {

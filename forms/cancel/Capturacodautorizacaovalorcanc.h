@@ -11,7 +11,7 @@ class QLineEdit;
 class QPushButton;
 class TTeclasCancelamento;
 
-class KORA_FORM_API TFrmCap_CAut_Vlr : public TFrmMod {
+class TFrmCap_CAut_Vlr : public TFrmMod {
 public:
     static TFrmCap_CAut_Vlr* Cria();
     explicit TFrmCap_CAut_Vlr(QWidget* parent = nullptr);
@@ -41,8 +41,8 @@ private:
     TTeclasCancelamento* teclas_ = nullptr;
 };
 
-extern KORA_FORM_API TFrmCap_CAut_Vlr* FrmCap_CAut_Vlr;
+extern TFrmCap_CAut_Vlr* FrmCap_CAut_Vlr;
 
 namespace Capturacodautorizacaovalorcanc {
-extern KORA_FORM_API TServicoC1 ServicoC1;
+extern TServicoC1 ServicoC1;
 }

@@ -3,7 +3,7 @@
 #pragma once
 #include "credit/Menucreditokora.h"
 
-class KORA_FORM_API TFrmCancCred_Mnu : public TFrmCred_Mnu {
+class TFrmCancCred_Mnu : public TFrmCred_Mnu {
 public:
     static TFrmCancCred_Mnu* Cria();
     explicit TFrmCancCred_Mnu(QWidget* pai = nullptr);
@@ -13,7 +13,7 @@ public:
     void spEncerraClick() override;
 };
 
-extern KORA_FORM_API TFrmCancCred_Mnu* FrmCancCred_Mnu;
+extern TFrmCancCred_Mnu* FrmCancCred_Mnu;
 
 // The `executa` of a no-record option: the menu's Tag first, then the form.
 template <class T> std::function<bool(TFrmMnu_Mod*)> RodaFormComTag(int tag, T*& var) {
@@ -23,4 +23,4 @@ template <class T> std::function<bool(TFrmMnu_Mod*)> RodaFormComTag(int tag, T*&
     };
 }
 // Close handler of the no-record menus: the host's file, result 1.
-KORA_FORM_API void EncerraMenuSemRegistro(TFrmMnu_Mod* menu);
+void EncerraMenuSemRegistro(TFrmMnu_Mod* menu);

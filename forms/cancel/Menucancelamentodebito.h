@@ -3,7 +3,7 @@
 #pragma once
 #include "framework/Menumodelokora.h"
 
-class KORA_FORM_API TFrmCancDeb_Mnu : public TFrmMnu_Mod {
+class TFrmCancDeb_Mnu : public TFrmMnu_Mod {
 public:
     static TFrmCancDeb_Mnu* Cria();
     explicit TFrmCancDeb_Mnu(QWidget* pai = nullptr);
@@ -11,4 +11,4 @@ public:
     void spEncerraClick() override;
 };
 
-extern KORA_FORM_API TFrmCancDeb_Mnu* FrmCancDeb_Mnu;
+extern TFrmCancDeb_Mnu* FrmCancDeb_Mnu;

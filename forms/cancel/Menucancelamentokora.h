@@ -3,7 +3,7 @@
 #pragma once
 #include "framework/Menumodelokora.h"
 
-class KORA_FORM_API TFrmCnc_Mnu : public TFrmMnu_Mod {
+class TFrmCnc_Mnu : public TFrmMnu_Mod {
 public:
     static TFrmCnc_Mnu* Cria();
     explicit TFrmCnc_Mnu(QWidget* pai = nullptr);
@@ -12,4 +12,4 @@ public:
     void OpcaoClick(int n) override;
 };
 
-extern KORA_FORM_API TFrmCnc_Mnu* FrmCnc_Mnu;
+extern TFrmCnc_Mnu* FrmCnc_Mnu;

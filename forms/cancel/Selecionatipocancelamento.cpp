@@ -43,8 +43,8 @@ TFrmSel_Canc::TFrmSel_Canc(QWidget* parent) : TFrmMod(parent) {
     LigaEntrada(cbListaTrnCancelamento,
                 [this] { MostraMensagem(Mensagem(2646) + QLatin1Char(' ') + Mensagem(1075)); });
     teclas_ = new TTeclasCancelamento(this, bControlaKeyPreviewSel);
-    QObject::connect(btConfirma, &QPushButton::clicked, this, [this] { btConfirmaClick(); });
-    QObject::connect(btRetorna, &QPushButton::clicked, this, [this] { btRetornaClick(); });
+    Liga(btConfirma, &QPushButton::clicked, [this] { btConfirmaClick(); });
+    Liga(btRetorna, &QPushButton::clicked, [this] { btRetornaClick(); });
 }
 
 void TFrmSel_Canc::FormCreate() {
@@ -94,7 +94,7 @@ void TFrmSel_Canc::FormShow() {
     FocaPrimeiro({cbListaTrnCancelamento, btConfirma, btRetorna});
 }
 
-bool TFrmSel_Canc::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmSel_Canc::FiltraEvento(QObject* obj, QEvent* ev) {
     if (obj == cbListaTrnCancelamento && ev->type() == QEvent::KeyPress) {
         const QString t = static_cast<QKeyEvent*>(ev)->text();
         const int i = cbListaTrnCancelamento->currentIndex();
@@ -107,7 +107,7 @@ bool TFrmSel_Canc::eventFilter(QObject* obj, QEvent* ev) {
             return true;
         }
     }
-    return TFrmMod::eventFilter(obj, ev);
+    return TFrmMod::FiltraEvento(obj, ev);
 }
 
 bool TFrmSel_Canc::ValidaCamposForm() {

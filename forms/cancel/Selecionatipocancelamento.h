@@ -10,7 +10,7 @@ class QLabel;
 class QPushButton;
 class TTeclasCancelamento;
 
-class KORA_FORM_API TFrmSel_Canc : public TFrmMod {
+class TFrmSel_Canc : public TFrmMod {
 public:
     static TFrmSel_Canc* Cria();
     explicit TFrmSel_Canc(QWidget* parent = nullptr);
@@ -37,15 +37,15 @@ public:
     void btRetornaClick();
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
 
 private:
     void Habilita(bool sim);
     TTeclasCancelamento* teclas_ = nullptr;
 };
 
-extern KORA_FORM_API TFrmSel_Canc* FrmSel_Canc;
+extern TFrmSel_Canc* FrmSel_Canc;
 
 namespace Selecionatipocancelamento {
-extern KORA_FORM_API TServicoC1 ServicoC1;
+extern TServicoC1 ServicoC1;
 }

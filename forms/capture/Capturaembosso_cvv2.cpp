@@ -50,8 +50,8 @@ TFrmCapEmb_CVV2::TFrmCapEmb_CVV2(QWidget* parent) : TFrmMod(parent) {
     teclas_->Edicao(edValor, TTeclasCancelamento::Valor);
     teclas_->Edicao(EdEmbosso, TTeclasCancelamento::Digitos);
     teclas_->Edicao(EdCSeg, TTeclasCancelamento::Digitos);
-    QObject::connect(btConfirma, &QPushButton::clicked, this, [this] { btConfirmaClick(); });
-    QObject::connect(btRetorna, &QPushButton::clicked, this, [this] { btRetornaClick(); });
+    Liga(btConfirma, &QPushButton::clicked, [this] { btConfirmaClick(); });
+    Liga(btRetorna, &QPushButton::clicked, [this] { btRetornaClick(); });
 }
 
 int TFrmCapEmb_CVV2::TrataServicoC1() {

@@ -11,7 +11,7 @@ class QLineEdit;
 class QPushButton;
 class TTeclasCancelamento;
 
-class KORA_FORM_API TFrmCapEmb_CVV2 : public TFrmMod {
+class TFrmCapEmb_CVV2 : public TFrmMod {
 public:
     static TFrmCapEmb_CVV2* Cria();
     explicit TFrmCapEmb_CVV2(QWidget* parent = nullptr);
@@ -42,8 +42,8 @@ private:
     TTeclasCancelamento* teclas_ = nullptr;
 };
 
-extern KORA_FORM_API TFrmCapEmb_CVV2* FrmCapEmb_CVV2;
+extern TFrmCapEmb_CVV2* FrmCapEmb_CVV2;
 
 namespace Capturaembosso_cvv2 {
-extern KORA_FORM_API TServicoC1 ServicoC1;
+extern TServicoC1 ServicoC1;
 }

@@ -3,7 +3,7 @@
 #pragma once
 #include "framework/Menumodelokora.h"
 
-class KORA_FORM_API TFrmCredAdm_Mnu : public TFrmMnu_Mod {
+class TFrmCredAdm_Mnu : public TFrmMnu_Mod {
 public:
     static TFrmCredAdm_Mnu* Cria();
     explicit TFrmCredAdm_Mnu(QWidget* pai = nullptr);
@@ -12,4 +12,4 @@ public:
     void OpcaoClick(int n) override;
 };
 
-extern KORA_FORM_API TFrmCredAdm_Mnu* FrmCredAdm_Mnu;
+extern TFrmCredAdm_Mnu* FrmCredAdm_Mnu;

@@ -4,7 +4,7 @@
 #pragma once
 #include "framework/Menumodelokora.h"
 
-class KORA_FORM_API TFrmCred_Mnu : public TFrmMnu_Mod {
+class TFrmCred_Mnu : public TFrmMnu_Mod {
 public:
     static TFrmCred_Mnu* Cria();
     explicit TFrmCred_Mnu(QWidget* pai = nullptr);
@@ -15,7 +15,7 @@ public:
     void OpcaoClick(int n) override;
 };
 
-extern KORA_FORM_API TFrmCred_Mnu* FrmCred_Mnu;
+extern TFrmCred_Mnu* FrmCred_Mnu;
 
 // The instalment count of field 1017; -1 when absent or not a number.
-KORA_FORM_API int ParcelasCredito();
+int ParcelasCredito();
