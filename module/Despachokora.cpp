@@ -3,9 +3,15 @@
 #include "Contextokora.h"
 #include "cancel/Canccreditokora.h"
 #include "cancel/Cancdebitokora.h"
+#include "capture/Coletataxas.h"
+#include "credit/Creditoparccpradmkora.h"
+#include "credit/Creditoparcestkora.h"
 #include "credit/Creditovistakora.h"
 #include "credit/Menucreditokora.h"
+#include "debit/Conscdckora.h"
 #include "debit/Debitovistakora.h"
+#include "debit/Menudebitokora.h"
+#include "preauth/Preautorizacaokora.h"
 
 #include <array>
 
@@ -23,18 +29,20 @@ constexpr std::array<EntradaForm, size_t(FormEntrada::Quantidade)> kForms{{
     {FormEntrada::VendaQRCode, "FrmVendaQRCode", nullptr},
     {FormEntrada::CancVendaQRCode, "FrmCancVendaQRCode", nullptr},
     {FormEntrada::Vis_Crd, "FrmVis_Crd", [] { ExecutaForm<TFrmVis_Crd>(FrmVis_Crd, "FrmVis_Crd"); }},
-    {FormEntrada::Est_CrdPar, "FrmEst_CrdPar", nullptr},
-    {FormEntrada::Cpr_AdmCrdPar, "FrmCpr_AdmCrdPar", nullptr},
+    {FormEntrada::Est_CrdPar, "FrmEst_CrdPar", [] { ExecutaForm<TFrmEst_CrdPar>(FrmEst_CrdPar, "FrmEst_CrdPar"); }},
+    {FormEntrada::Cpr_AdmCrdPar, "FrmCpr_AdmCrdPar",
+     [] { ExecutaForm<TFrmCpr_AdmCrdPar>(FrmCpr_AdmCrdPar, "FrmCpr_AdmCrdPar"); }},
     {FormEntrada::Cred_Mnu, "FrmCred_Mnu", [] { ExecutaForm<TFrmCred_Mnu>(FrmCred_Mnu, "FrmCred_Mnu"); }},
     {FormEntrada::Auto, "FrmAuto", nullptr},
-    {FormEntrada::Coleta_Taxas, "FrmColeta_Taxas", nullptr},
-    {FormEntrada::Con_ParAdm, "FrmCon_ParAdm", nullptr},
+    {FormEntrada::Coleta_Taxas, "FrmColeta_Taxas",
+     [] { ExecutaForm<TFrmColeta_Taxas>(FrmColeta_Taxas, "FrmColeta_Taxas"); }},
+    {FormEntrada::Con_ParAdm, "FrmCon_ParAdm", [] { ExecutaForm<TFrmCon_ParAdm>(FrmCon_ParAdm, "FrmCon_ParAdm"); }},
     {FormEntrada::Vis_Deb, "FrmVis_Deb", [] { ExecutaForm<TFrmVis_Deb>(FrmVis_Deb, "FrmVis_Deb"); }},
-    {FormEntrada::Deb_Mnu, "FrmDeb_Mnu", nullptr},
+    {FormEntrada::Deb_Mnu, "FrmDeb_Mnu", [] { ExecutaForm<TFrmDeb_Mnu>(FrmDeb_Mnu, "FrmDeb_Mnu"); }},
     {FormEntrada::Reimpressao_Trn, "FrmReimpressao_Trn", nullptr},
     {FormEntrada::Crd_Cnc, "FrmCrd_Cnc", [] { ExecutaForm<TFrmCrd_Cnc>(FrmCrd_Cnc, "FrmCrd_Cnc"); }},
     {FormEntrada::Deb_Cnc, "FrmDeb_Cnc", [] { ExecutaForm<TFrmDeb_Cnc>(FrmDeb_Cnc, "FrmDeb_Cnc"); }},
-    {FormEntrada::Pre_Pre, "FrmPre_Pre", nullptr},
+    {FormEntrada::Pre_Pre, "FrmPre_Pre", [] { ExecutaForm<TFrmPre_Pre>(FrmPre_Pre, "FrmPre_Pre"); }},
     {FormEntrada::PagtoConta_Trn, "FrmPagtoConta_Trn", nullptr},
     {FormEntrada::Outros_Mnu, "FrmOutros_Mnu", nullptr},
 }};

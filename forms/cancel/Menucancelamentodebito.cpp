@@ -5,28 +5,31 @@
 #include "cancel/Menucancelamentocredito.h"
 #include "framework/Galeriakora.h"
 
+#include <QLabel>
+#include <QPushButton>
+
 TFrmCancDeb_Mnu* FrmCancDeb_Mnu = nullptr;
 
 TFrmCancDeb_Mnu* TFrmCancDeb_Mnu::Cria() { return TFrmMod::CriaForm<TFrmCancDeb_Mnu>(); }
 
-TFrmCancDeb_Mnu::TFrmCancDeb_Mnu(QWidget* pai) : TFrmMnu_Mod(pai) {
+TFrmCancDeb_Mnu::TFrmCancDeb_Mnu(QWidget* pai) : TFrmDeb_Mnu(pai) {
     setObjectName(QStringLiteral("FrmCancDeb_Mnu"));
-    MensagemTitulo = 466;
-    MensagemEncerra = 330;
-    Opcoes = {
-        {.mensagem = 2682,
-         .nomeForm = "TFrmCancDebVista_SemRegLog",
-         .habilitada = {},
-         .executa = RodaForm<TFrmCancDebVista_SemRegLog>(FrmCancDebVista_SemRegLog)},
-        {.mensagem = 2609,
-         .nomeForm = "TFrmCancDebCDC_SemRegLog",
-         .habilitada = {},
-         .executa = RodaForm<TFrmCancDebCDC_SemRegLog>(FrmCancDebCDC_SemRegLog)},
-        {.mensagem = 353,
-         .nomeForm = "TFrmCancDebPre_SemRegLog",
-         .habilitada = {},
-         .executa = RodaForm<TFrmCancDebPre_SemRegLog>(FrmCancDebPre_SemRegLog)},
-    };
+    Opcoes[0].executa = RodaForm<TFrmCancDebVista_SemRegLog>(FrmCancDebVista_SemRegLog);
+    Opcoes[0].nomeForm = "TFrmCancDebVista_SemRegLog";
+    Opcoes[1].executa = RodaForm<TFrmCancDebCDC_SemRegLog>(FrmCancDebCDC_SemRegLog);
+    Opcoes[1].nomeForm = "TFrmCancDebCDC_SemRegLog";
+    Opcoes[2].executa = RodaForm<TFrmCancDebPre_SemRegLog>(FrmCancDebPre_SemRegLog);
+    Opcoes[2].nomeForm = "TFrmCancDebPre_SemRegLog";
+}
+
+void TFrmCancDeb_Mnu::IniciaFormularioMenu() {
+    TFrmDeb_Mnu::IniciaFormularioMenu();
+    lbTitulo->setText(Mensagem(466));
+}
+
+void TFrmCancDeb_Mnu::VerificaOpcoesHabilitadas() {
+    // Every kind of debit sale may be cancelled, whatever the product allows today.
+    for (int i = 1; i <= 3; ++i) Opcao(i)->setEnabled(true);
 }
 
 void TFrmCancDeb_Mnu::spEncerraClick() { EncerraMenuSemRegistro(this); }

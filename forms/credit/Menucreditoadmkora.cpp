@@ -3,6 +3,8 @@
 #include "Constanteskora.h"
 #include "Contextokora.h"
 #include "cancel/Menucancelamentokora.h"
+#include "capture/Consavskora.h"
+#include "credit/Conscreditokora.h"
 #include "framework/Galeriakora.h"
 
 #include <QPushButton>
@@ -15,16 +17,17 @@ TFrmCredAdm_Mnu::TFrmCredAdm_Mnu(QWidget* pai) : TFrmMnu_Mod(pai) {
     setObjectName(QStringLiteral("FrmCredAdm_Mnu"));
     MensagemTitulo = 431;
     MensagemEncerra = 330;
-    // The consultation and address-verification forms are not part of this
-    // module yet: their options report that the form could not be created.
     Opcoes = {
         {.mensagem = 341,
          .nomeForm = "FrmCon_AdmCrdPar",
          .habilitada = Habilita::Todos({Habilita::Ini("CREDITO", "ConsultaParc"),
                                         Habilita::Terminal(PONTAL_TRANSACAO_HABILITADA_CARTAO_CONSULTA_PARC,
                                                            INTPOS_TRANSACAO_HABILITADA_CONSULTA_PARCELAS)}),
-         .executa = nullptr},
-        {.mensagem = 342, .nomeForm = "FrmAVS_Adc", .habilitada = Habilita::Ini("CREDITO", "ConsAVS"), .executa = nullptr},
+         .executa = RodaForm<TFrmCon_AdmCrdPar>(FrmCon_AdmCrdPar)},
+        {.mensagem = 342,
+         .nomeForm = "FrmAVS_Adc",
+         .habilitada = Habilita::Ini("CREDITO", "ConsAVS"),
+         .executa = RodaForm<TFrmAVS_Adc>(FrmAVS_Adc)},
         {.mensagem = 0, .nomeForm = "TFrmCnc_Mnu", .habilitada = {}, .executa = RodaForm<TFrmCnc_Mnu>(FrmCnc_Mnu)},
     };
 }

@@ -3,6 +3,10 @@
 #include "Campos.h"
 #include "Contextokora.h"
 #include "Servicoskora.h"
+#include "credit/Creditoconsultacrediariocrd.h"
+#include "credit/Creditoparccpradmkora.h"
+#include "credit/Creditoparccrediario.h"
+#include "credit/Creditoparcestkora.h"
 #include "credit/Creditovistakora.h"
 #include "framework/Galeriakora.h"
 #include "platform.h"
@@ -31,8 +35,6 @@ TFrmCred_Mnu::TFrmCred_Mnu(QWidget* pai) : TFrmMnu_Mod(pai) {
     setObjectName(QStringLiteral("FrmCred_Mnu"));
     MensagemTitulo = 431;
     MensagemEncerra = 330;
-    // The instalment forms are not part of this module yet: their options
-    // report that the form could not be created.
     Opcoes = {
         {.mensagem = 2681,
          .nomeForm = "FrmVis_Crd",
@@ -42,12 +44,12 @@ TFrmCred_Mnu::TFrmCred_Mnu(QWidget* pai) : TFrmMnu_Mod(pai) {
          .nomeForm = "FrmCpr_AdmCrdPar",
          .habilitada =
              Habilita::Todos({Habilita::Produto(OffProduto::CREDITO_ADM), Parcelado(), Habilita::Ini("CREDITO", "ParcAdm")}),
-         .executa = nullptr},
+         .executa = RodaForm<TFrmCpr_AdmCrdPar>(FrmCpr_AdmCrdPar)},
         {.mensagem = 2613,
          .nomeForm = "FrmEst_CrdPar",
          .habilitada = Habilita::Todos(
              {Habilita::Produto(OffProduto::CREDITO_LOJISTA), Parcelado(), Habilita::Ini("CREDITO", "ParcLoja")}),
-         .executa = nullptr},
+         .executa = RodaForm<TFrmEst_CrdPar>(FrmEst_CrdPar)},
         {.mensagem = 1142,
          .nomeForm = "TFrmCredConsulta_CrediarioCRD",
          .habilitada = Habilita::Todos({Habilita::Produto(OffProduto::DEBITO_CDC), Parcelado(),
@@ -64,9 +66,16 @@ void TFrmCred_Mnu::OpcaoClick(int n) {
 }
 
 void TFrmCred_Mnu::spOpcao4Click() {
-    // The consultation and the sale that follows it come with the
-    // instalment forms; until then the option reports the consultation's name.
-    ExecutaOpcao(4);
+    HabilitaDesabilitaBotoes(false);
+    const auto falha = [this](const char* nome) {
+        CaixaMensagem(FormataMensagem(Mensagem(802), nome), Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
+    };
+    if (!CriaExecutaForm<TFrmCredConsulta_CrediarioCRD>(this, FrmCredConsulta_CrediarioCRD))
+        falha("TFrmCredConsulta_CrediarioCRD");
+    // A consultation that ended the transaction leaves no sale to make.
+    if (result() != mrOk && !CriaExecutaForm<TFrmCred_ParcCrediario>(this, FrmCred_ParcCrediario))
+        falha("TFrmCred_ParcCrediario");
+    if (result() == 0) HabilitaDesabilitaBotoes(true);
 }
 
 KORA_REGISTRA_GALERIA(FrmCred_Mnu, [] {
