@@ -181,8 +181,6 @@ bool TFrmCnc_Trn::VerificaCapturaCSEG_EMBOSSO() {
     return true;
 }
 
-void TFrmCnc_Trn::HabilitaTudo() { HabilitaControles(true); }
-
 void TFrmCnc_Trn::btConfirmaClick() {
     bCapturaSenha = false;
     bControlaKeyPreview = false;
@@ -193,7 +191,7 @@ void TFrmCnc_Trn::btConfirmaClick() {
     Produto.dados[OffProduto::TIPO_PRODUTO_CHIP] = '0';
 
     if (!(ValidaCamposForm() && PassoObtemDadosEmv() && GravaCamposPontal() && PassoFormataDadosCartaoPinpad())) {
-        HabilitaTudo();
+        HabilitaControles(true);
         Campos::Limpa(CAMPO_DATA_ORIGINAL);
         return;
     }
@@ -270,7 +268,7 @@ bool TFrmCnc_Trn::CancelaSemRegistro() {
     delete sel;
     FrmSel_Canc = nullptr;
     if ((escolher && resultado != mrOk) || (!escolher && Campos::Le(CAMPO_CODIGO_PRODUTO).trimmed().isEmpty())) {
-        HabilitaTudo();
+        HabilitaControles(true);
         Encerra(mrCancel);
         return true;
     }

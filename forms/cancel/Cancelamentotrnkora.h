@@ -50,7 +50,6 @@ private:
     // The acquirer holds no record: cancellation by the kind of sale.
     // True when the form has ended.
     bool CancelaSemRegistro();
-    void HabilitaTudo();
 };
 
 extern TFrmCnc_Trn* FrmCnc_Trn;
