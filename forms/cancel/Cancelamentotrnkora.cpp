@@ -9,6 +9,7 @@
 #include "cancel/Selecionatipocancelamento.h"
 #include "cancel/Teclascancelamento.h"
 #include "capture/Capturaembosso_cvv2.h"
+#include "capture/Filtroteclakora.h"
 #include "ciraz.h"
 #include "framework/Controleskora.h"
 #include "framework/Galeriakora.h"
@@ -18,7 +19,6 @@
 #include "transaction/Descritoreskora.h"
 
 #include <QDate>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,13 +75,7 @@ TFrmCnc_Trn::TFrmCnc_Trn(QWidget* parent) : TFrmTrn_Mod(parent) {
 
 bool TFrmCnc_Trn::FiltraEvento(QObject* obj, QEvent* ev) {
     // The NSU takes digits only.
-    if (obj == edNumDocumento && ev->type() == QEvent::KeyPress) {
-        const QString t = static_cast<QKeyEvent*>(ev)->text();
-        if (t.size() == 1) {
-            const char c = ValKeyBoard(char(t[0].toLatin1()));
-            if (!(c == 8 || c == 13 || (c >= '0' && c <= '9'))) return true;
-        }
-    }
+    if (obj == edNumDocumento && TeclaRecusada(ev)) return true;
     return TFrmTrn_Mod::FiltraEvento(obj, ev);
 }
 

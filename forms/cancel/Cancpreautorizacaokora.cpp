@@ -3,11 +3,11 @@
 #include "Campos.h"
 #include "Contextokora.h"
 #include "bromo.h"
+#include "capture/Filtroteclakora.h"
 #include "framework/Controleskora.h"
 #include "platform.h"
 #include "pontal.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,13 +39,7 @@ TFrmPre_Cnc::TFrmPre_Cnc(QWidget* parent) : TFrmCnc_Trn(parent) {
 }
 
 bool TFrmPre_Cnc::FiltraEvento(QObject* obj, QEvent* ev) {
-    if ((obj == edCodAutorizacao || obj == edCodEmpresa) && ev->type() == QEvent::KeyPress) {
-        const QString t = static_cast<QKeyEvent*>(ev)->text();
-        if (t.size() == 1) {
-            const char c = ValKeyBoard(char(t[0].toLatin1()));
-            if (!(c == 8 || c == 13 || (c >= '0' && c <= '9'))) return true;
-        }
-    }
+    if ((obj == edCodAutorizacao || obj == edCodEmpresa) && TeclaRecusada(ev)) return true;
     return TFrmCnc_Trn::FiltraEvento(obj, ev);
 }
 

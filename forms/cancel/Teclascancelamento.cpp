@@ -68,6 +68,13 @@ void TTeclasCancelamento::Formata(QLineEdit* ed) {
 
 bool TTeclasCancelamento::eventFilter(QObject* obj, QEvent* ev) {
     if (ev->type() != QEvent::KeyPress || repassando_) return false;
+    // The keys' effects run inside the form's exception boundary.
+    bool engolida = false;
+    form_->Protege([&] { engolida = Filtra(obj, ev); });
+    return engolida;
+}
+
+bool TTeclasCancelamento::Filtra(QObject* obj, QEvent* ev) {
     auto* k = static_cast<QKeyEvent*>(ev);
     char c = Caractere(k);
     if (c == 0) return false;

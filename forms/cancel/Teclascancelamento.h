@@ -37,6 +37,7 @@ protected:
     bool eventFilter(QObject* obj, QEvent* ev) override;
 
 private:
+    bool Filtra(QObject* obj, QEvent* ev);
     void Formata(QLineEdit* ed);
     TFrmMod* form_;
     bool& preview_;
