@@ -131,7 +131,7 @@ CondicaoMenu Todos(std::initializer_list<CondicaoMenu> condicoes) {
 } // namespace Habilita
 
 void TFrmMnu_Mod::FormShow() {
-    resize(LARGURA_FORM, ALTURA_FORM);
+    resize(LarguraForm, ALTURA_FORM);
     TFrmMod::FormShow();
     MostraMensagem(Mensagem(21));
 }

@@ -185,7 +185,8 @@ void TFrmMod::FormCreate() {
 
 void TFrmMod::FormShow() {
     bCapturaSenha = true;
-    setFixedSize(LARGURA_FORM, ALTURA_FORM);
+    setFixedSize(LarguraForm, ALTURA_FORM);
+    ImgFundo->resize(LarguraForm, ALTURA_FORM);
     lbMensagem->clear();
     FocaPrimeiroControle();
 }

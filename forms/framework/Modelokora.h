@@ -64,6 +64,8 @@ public:
     // ---- Set by descendants ---------------------------------------------------
     // Whether VerificaCapturaSenha asks for the PIN; true again at each show.
     bool bCapturaSenha = true;
+    // Width the form takes on show; a few layouts are wider than the usual one.
+    int LarguraForm = LARGURA_FORM;
     // Descriptor of the request this form sends; none for forms that send nothing.
     const TTransacao* pTransacao = nullptr;
 

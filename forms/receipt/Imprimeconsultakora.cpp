@@ -151,6 +151,7 @@ TFrmImprime_Mod* TFrmImprime_Mod::Cria() { return CriaForm<TFrmImprime_Mod>(); }
 
 TFrmImprime_Mod::TFrmImprime_Mod(QWidget* pai) : TFrmMod(pai) {
     setObjectName(QStringLiteral("FrmImprime_Mod"));
+    LarguraForm = 632;
     Controles(this)
         .Memo(MemoConsulta, "MemoConsulta", this, {117, 108, 393, 201}, {.estilo = Ctl::SoLeitura})
         .Painel(pnBotoes, "pnBotoes", this, {111, 330, 400, 40})
