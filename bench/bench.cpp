@@ -2,11 +2,16 @@
 // Times, each over N runs (median and p95, in milliseconds):
 //   load     dlopen of the module + Initialize
 //   paint    ExecutaVenda of a debit sale at sight up to the form's first paint
+//   menu     ExecutaVenda of a debit product sold at sight or pre-dated: the
+//            debit menu up to its first paint
+//   parc     the merchant-financed instalment debit form, opened by name, up
+//            to its first paint
 //   sale     a whole debit sale at sight, amount from the host (the form
 //            confirms by itself), approval scripted
-//   floor    a bare QDialog with the same widgets, shown and closed the same
-//            way as the form in "paint", in turns with it
-// and the ratio of each figure to "floor" (the target is for "paint").
+//   floor    for each of paint, menu and parc, a bare QDialog with the same
+//            widgets, shown and closed the same way as that form, in turns with it
+// and the ratio of each figure to its floor (the target, 1.5, is for the forms'
+// first paint).
 #include "Camposkora.h"
 #include "Estatistica.h"
 #include "Servicoskora.h"
@@ -42,8 +47,9 @@ double Ms(const Relogio& r) { return double(r.nsecsElapsed()) / 1e6; }
 void Grava(uint16_t campo, const QByteArray& v, uint16_t indice = 0) { hostsim::estado().campos.grava(campo, indice, v); }
 QByteArray U16(int v) { return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF); }
 
-// A debit product sold at sight only, selected, with the amount given.
-void PreparaVendaDebito() {
+// A debit product with the given flags ("1" at each offset), selected, with
+// the amount given.
+void PreparaVendaDebito(std::initializer_list<int> flags = {OffProduto::AVISTA}) {
     auto& e = hostsim::estado();
     e.campos.limpaTudo();
     e.roteiro.limpa();
@@ -57,7 +63,7 @@ void PreparaVendaDebito() {
     QByteArray p(TAM_PRODUTO, '0');
     p.replace(OffProduto::TIPO, 2, "02");
     p.replace(OffProduto::CODIGO, 4, "0001");
-    p[OffProduto::AVISTA] = '1';
+    for (int f : flags) p[f] = '1';
     Grava(CAMPO_QTD_SERVICOS_GUARDADOS, "0001");
     Grava(CAMPO_SERVICOS_GUARDADOS, "WHDR01" + U16(1) + p);
     Grava(CAMPO_CODIGO_PRODUTO, "0001");
@@ -245,6 +251,7 @@ int main(int argc, char** argv) {
     auto init = reinterpret_cast<void (*)()>(dlsym(h, "Initialize"));
     auto fim = reinterpret_cast<void (*)()>(dlsym(h, "Finalize"));
     auto venda = reinterpret_cast<void (*)(uint32_t, int32_t)>(dlsym(h, "ExecutaVenda"));
+    auto abreForm = reinterpret_cast<int (*)(const char*)>(dlsym(h, "Kora41AbreForm"));
     if (!init || !fim || !venda) {
         std::fprintf(stderr, "bench: the module lacks its exports\n");
         return 1;
@@ -256,40 +263,52 @@ int main(int argc, char** argv) {
     QTimer destrava;
     QObject::connect(&destrava, &QTimer::timeout, [&] { Desbloqueia(travou); });
 
-    // One floor run: the form's widget tree, bare, shown and closed the same way.
-    Molde molde;
-    bool temMolde = false;
-    auto rodaPiso = [&] {
-        Relogio r;
-        vigia.reinicia(&r, true);
-        r.start();
-        QDialog d;
-        Monta(molde, d);
-        d.exec();
-        return vigia.instante;
+    // One form opening measured against its floor: the form's widget tree,
+    // bare, shown and closed the same way. Run in turns, so that the machine's
+    // drift over the runs weighs on both alike; the first paint gives the
+    // floor its tree.
+    struct Abertura {
+        const char* nome;
+        std::function<void()> prepara, abre;
+        std::vector<double> pintura, piso;
+        Molde molde;
+        bool temMolde = false, semForm = false;
     };
-
-    // paint and floor, run in turns so that the machine's drift over the
-    // runs weighs on both alike; the first paint gives the floor its tree.
-    std::vector<double> pintura, piso;
-    bool semForm = false;
-    for (int i = 0; i < runs && !semForm; ++i) {
-        PreparaVendaDebito();
-        Relogio r;
-        vigia.reinicia(&r, true);
-        if (!temMolde)
-            vigia.aoPintar = [&](QDialog* d) {
-                molde = Copia(d);
-                temMolde = true;
-            };
-        destrava.start(5000);
-        r.start();
-        venda(0, 0);
-        destrava.stop();
-        if (!vigia.pintou) semForm = true;
-        else pintura.push_back(vigia.instante);
-        if (temMolde) piso.push_back(rodaPiso());
-    }
+    auto mede = [&](Abertura& a) {
+        for (int i = 0; i < runs && !a.semForm; ++i) {
+            a.prepara();
+            Relogio r;
+            vigia.reinicia(&r, true);
+            if (!a.temMolde)
+                vigia.aoPintar = [&a](QDialog* d) {
+                    a.molde = Copia(d);
+                    a.temMolde = true;
+                };
+            destrava.start(5000);
+            r.start();
+            a.abre();
+            destrava.stop();
+            if (!vigia.pintou) a.semForm = true;
+            else a.pintura.push_back(vigia.instante);
+            if (!a.temMolde) continue;
+            Relogio rp;
+            vigia.reinicia(&rp, true);
+            rp.start();
+            QDialog d;
+            Monta(a.molde, d);
+            d.exec();
+            a.piso.push_back(vigia.instante);
+        }
+    };
+    Abertura aberturas[] = {
+        {"paint", [] { PreparaVendaDebito(); }, [&] { venda(0, 0); }, {}, {}, {}},
+        {"menu", [] { PreparaVendaDebito({OffProduto::AVISTA, OffProduto::DEBITO_PREDATADO}); }, [&] { venda(0, 0); },
+         {}, {}, {}},
+        {"parc", [] { PreparaVendaDebito(); }, [&] { abreForm ? (void)abreForm("FrmLoja_DebPar") : void(); }, {}, {},
+         {}},
+    };
+    for (Abertura& a : aberturas) mede(a);
+    const bool semForm = aberturas[0].semForm;
 
     // sale
     std::vector<double> vendas;
@@ -312,25 +331,28 @@ int main(int argc, char** argv) {
     std::printf("tulen_bench: %d runs, module %s\n", runs, caminho.constData());
     Linha("load", Bench::Resume(carga));
     std::printf("       (%s)\n", descarrega ? "unloaded after each run" : "stays mapped after dlclose: later runs reload nothing");
-    if (semForm) {
-        std::printf("paint  n/a: ExecutaVenda of a debit sale at sight shows no form yet\n");
-    } else {
-        Linha("paint", Bench::Resume(pintura));
+    for (const Abertura& a : aberturas) {
+        if (a.semForm) std::printf("%-6s n/a: no form painted\n", a.nome);
+        else Linha(a.nome, Bench::Resume(a.pintura));
     }
     if (vendas.size() < size_t(runs)) std::printf("sale   n/a: the debit sale at sight does not end by itself yet\n");
     else Linha("sale", Bench::Resume(vendas));
-    if (!piso.empty()) {
-        const auto f = Bench::Resume(piso);
-        Linha("floor", f);
-        std::printf("ratio to the floor (%zu widgets), median / p95:\n", molde.pecas.size());
-        auto razao = [&f](const char* nome, const std::vector<double>& v) {
-            if (v.empty()) return;
-            const auto m = Bench::Resume(v);
-            std::printf("  %-6s %6.2f / %6.2f\n", nome, m.mediana / f.mediana, m.p95 / f.p95);
-        };
-        razao("load", carga);
-        razao("paint", pintura);
-        if (vendas.size() == size_t(runs)) razao("sale", vendas);
+    for (const Abertura& a : aberturas) {
+        if (a.piso.empty()) continue;
+        const auto f = Bench::Resume(a.piso);
+        const auto m = Bench::Resume(a.pintura);
+        std::printf("floor of %-5s (%zu widgets): median %.3f ms, p95 %.3f ms; ratio median / p95: %.2f / %.2f\n",
+                    a.nome, a.molde.pecas.size(), f.mediana, f.p95, m.mediana / f.mediana, m.p95 / f.p95);
+        if (&a == &aberturas[0]) {
+            std::printf("  load and sale against the floor of paint, median / p95:\n");
+            auto razao = [&f](const char* nome, const std::vector<double>& v) {
+                if (v.empty()) return;
+                const auto r = Bench::Resume(v);
+                std::printf("  %-6s %6.2f / %6.2f\n", nome, r.mediana / f.mediana, r.p95 / f.p95);
+            };
+            razao("load", carga);
+            if (vendas.size() == size_t(runs)) razao("sale", vendas);
+        }
     }
     return 0;
 }
