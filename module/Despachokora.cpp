@@ -3,6 +3,12 @@
 #include "Contextokora.h"
 #include "credit/Creditovistakora.h"
 #include "debit/Debitovistakora.h"
+#include "other/Autokora.h"
+#include "other/Cancelamentovendaqrcodetulen.h"
+#include "other/Menuoutros.h"
+#include "other/Pagtoconta.h"
+#include "other/Vendaqrcodetulen.h"
+#include "receipt/Reimpressaoconsultakora.h"
 
 #include <array>
 
@@ -17,23 +23,26 @@ struct EntradaForm {
 // In the order of FormEntrada. To connect a form, give its line a runner:
 //   {FormEntrada::Vis_Deb, "FrmVis_Deb", [] { ExecutaForm<TFrmVis_Deb>(FrmVis_Deb, "FrmVis_Deb"); }},
 constexpr std::array<EntradaForm, size_t(FormEntrada::Quantidade)> kForms{{
-    {FormEntrada::VendaQRCode, "FrmVendaQRCode", nullptr},
-    {FormEntrada::CancVendaQRCode, "FrmCancVendaQRCode", nullptr},
+    {FormEntrada::VendaQRCode, "FrmVendaQRCode", [] { ExecutaForm<TFrmVendaQRCode>(FrmVendaQRCode, "FrmVendaQRCode"); }},
+    {FormEntrada::CancVendaQRCode, "FrmCancVendaQRCode",
+     [] { ExecutaForm<TFrmCancVendaQRCode>(FrmCancVendaQRCode, "FrmCancVendaQRCode"); }},
     {FormEntrada::Vis_Crd, "FrmVis_Crd", [] { ExecutaForm<TFrmVis_Crd>(FrmVis_Crd, "FrmVis_Crd"); }},
     {FormEntrada::Est_CrdPar, "FrmEst_CrdPar", nullptr},
     {FormEntrada::Cpr_AdmCrdPar, "FrmCpr_AdmCrdPar", nullptr},
     {FormEntrada::Cred_Mnu, "FrmCred_Mnu", nullptr},
-    {FormEntrada::Auto, "FrmAuto", nullptr},
+    {FormEntrada::Auto, "FrmAuto", [] { ExecutaForm<TFrmAuto>(FrmAuto, "FrmAuto"); }},
     {FormEntrada::Coleta_Taxas, "FrmColeta_Taxas", nullptr},
     {FormEntrada::Con_ParAdm, "FrmCon_ParAdm", nullptr},
     {FormEntrada::Vis_Deb, "FrmVis_Deb", [] { ExecutaForm<TFrmVis_Deb>(FrmVis_Deb, "FrmVis_Deb"); }},
     {FormEntrada::Deb_Mnu, "FrmDeb_Mnu", nullptr},
-    {FormEntrada::Reimpressao_Trn, "FrmReimpressao_Trn", nullptr},
+    {FormEntrada::Reimpressao_Trn, "FrmReimpressao_Trn",
+     [] { ExecutaForm<TFrmReimpressao_Trn>(FrmReimpressao_Trn, "FrmReimpressao_Trn"); }},
     {FormEntrada::Crd_Cnc, "FrmCrd_Cnc", nullptr},
     {FormEntrada::Deb_Cnc, "FrmDeb_Cnc", nullptr},
     {FormEntrada::Pre_Pre, "FrmPre_Pre", nullptr},
-    {FormEntrada::PagtoConta_Trn, "FrmPagtoConta_Trn", nullptr},
-    {FormEntrada::Outros_Mnu, "FrmOutros_Mnu", nullptr},
+    {FormEntrada::PagtoConta_Trn, "FrmPagtoConta_Trn",
+     [] { ExecutaForm<TFrmPagtoConta_Trn>(FrmPagtoConta_Trn, "FrmPagtoConta_Trn"); }},
+    {FormEntrada::Outros_Mnu, "FrmOutros_Mnu", [] { ExecutaForm<TFrmOutros_Mnu>(FrmOutros_Mnu, "FrmOutros_Mnu"); }},
 }};
 
 constexpr bool TabelaEmOrdem() {

@@ -289,8 +289,9 @@ TEST_F(DespachoHandle, FormNotBuiltSaysSoInATopMostBox) {
         }
     });
     vigia.start(20);
-    ExecutaVenda(7, 82);
-    EXPECT_EQ(texto, "Nao foi possivel criar FrmVendaQRCode");
+    Tipo("1")();
+    ExecutaFuncaoADM(7, 1);
+    EXPECT_EQ(texto, "Nao foi possivel criar FrmDeb_Cnc");
     EXPECT_EQ(titulo, "Tulen - v1.0.0.0");
     EXPECT_EQ(icone, QMessageBox::Warning);
     EXPECT_TRUE(topo);
