@@ -4,9 +4,8 @@
 #include "capture/Capturaadicionais.h"
 #include "capture/Capturainformacoesadicionais.h"
 #include "capture/Capturaprodutoslojista.h"
-#include "estado.h"
 #include "test_forms_capture_comum.h"
-#include "test_module_hostfalso.h"
+#include "test_module_host.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -38,11 +37,10 @@ void UmBem() {
     ServicoL.quantidade = 1;
 }
 
-class Adicionais : public ::testing::Test {
+class Adicionais : public TesteHost::HostTest {
 protected:
     void SetUp() override {
-        GaranteAplicacao();
-        HostFalso::Inicia();
+        HostTest::SetUp();
         SelecionaProduto();
         ServicoE.limpa();
         ServicoL.limpa();
@@ -50,12 +48,12 @@ protected:
     void TearDown() override {
         ServicoE.limpa();
         ServicoL.limpa();
-        HostFalso::Encerra();
+        HostTest::TearDown();
     }
     bool Executa() {
         return CapturaAdicionais::VerificaCapturaDadosAdicionais([this](int r) { fechou.push_back(r); });
     }
-    QStringList Criados() const { return HostFalso::estado().audit.filter(QStringLiteral("Criou: ")); }
+    QStringList Criados() const { return TesteHost::Audit().filter(QStringLiteral("Criou: ")); }
     std::vector<int> fechou;
 };
 
@@ -92,11 +90,11 @@ TEST_F(Adicionais, AsDuasEmOrdemConfirmadas) {
     EXPECT_TRUE(Executa());
     EXPECT_TRUE(fechou.empty());
     EXPECT_EQ(Criados(), (QStringList{QStringLiteral("Criou: FrmCap_InfoAdc"), QStringLiteral("Criou: FrmCap_ProdLoj")}));
-    EXPECT_EQ(hostsim::estado().campos.le(CAMPO_INFORMACOES_ADICIONAIS, 0), QByteArray("1;00100000X1;"));
-    EXPECT_EQ(hostsim::estado().campos.le(CAMPO_PRODUTOS_LOJISTA, 0).left(13), QByteArray("1;100010101") + char(0x80) + "0");
+    EXPECT_EQ(TesteHost::Host().campos.le(CAMPO_INFORMACOES_ADICIONAIS, 0), QByteArray("1;00100000X1;"));
+    EXPECT_EQ(TesteHost::Host().campos.le(CAMPO_PRODUTOS_LOJISTA, 0).left(13), QByteArray("1;100010101") + char(0x80) + "0");
     EXPECT_EQ(FrmCap_InfoAdc, nullptr);
     EXPECT_EQ(FrmCap_ProdLoj, nullptr);
-    EXPECT_TRUE(HostFalso::estado().audit.contains(QStringLiteral("Destruiu: FrmCap_ProdLoj")));
+    EXPECT_TRUE(TesteHost::Audit().contains(QStringLiteral("Destruiu: FrmCap_ProdLoj")));
 }
 
 TEST_F(Adicionais, SairDeUmDialogoEncerraComDois) {

@@ -2,9 +2,8 @@
 // checks by data type, double entry, and the exact bytes of field 10221.
 #include "Camposkora.h"
 #include "capture/Capturainformacoesadicionais.h"
-#include "estado.h"
 #include "test_forms_capture_comum.h"
-#include "test_module_hostfalso.h"
+#include "test_module_host.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -47,17 +46,16 @@ void Questoes(std::initializer_list<Q> qs, int grupo = 0) {
     ServicoE.quantidade = grupo + 1;
 }
 
-class InfoAdc : public ::testing::Test {
+class InfoAdc : public TesteHost::HostTest {
 protected:
     void SetUp() override {
-        GaranteAplicacao();
-        HostFalso::Inicia();
+        HostTest::SetUp();
         SelecionaProduto();
     }
     void TearDown() override {
         form.reset();
         ServicoE.limpa();
-        HostFalso::Encerra();
+        HostTest::TearDown();
     }
     TFrmCap_InfoAdc* Abre() {
         form.reset(TFrmCap_InfoAdc::Cria());
@@ -72,7 +70,7 @@ protected:
         Digita(texto);
         Tecla(Qt::Key_Return);
     }
-    QByteArray Campo10221() { return hostsim::estado().campos.le(CAMPO_INFORMACOES_ADICIONAIS, 0); }
+    QByteArray Campo10221() { return TesteHost::Host().campos.le(CAMPO_INFORMACOES_ADICIONAIS, 0); }
 
     std::unique_ptr<TFrmCap_InfoAdc> form;
 };
@@ -87,12 +85,12 @@ TEST_F(InfoAdc, SeteQuestoesEmDuasPaginasEOCampoExato) {
               {"0070000", 1, 10, '0', '1', "Q7"}});
     Abre();
     EXPECT_EQ(form->objectName(), QStringLiteral("FrmCap_InfoAdc"));
-    EXPECT_EQ(form->lbTitulo->text(), QStringLiteral("<msg 2593>"));
+    EXPECT_EQ(form->lbTitulo->text(), TesteHost::M(2593));
     EXPECT_EQ(form->Pagina(), 1);
     for (int i = 0; i < 5; ++i) EXPECT_TRUE(Ed(i)->isVisible()) << i;
     EXPECT_EQ(form->lbProdEspecial[0]->text(), QStringLiteral("Q1:"));
     EXPECT_EQ(Foco(), Ed(0));
-    EXPECT_EQ(form->lbMensagem->text(), QStringLiteral("<msg 1043> Q1 <msg 1042>"));
+    EXPECT_EQ(form->lbMensagem->text(), (TesteHost::M(1043) + QStringLiteral(" Q1 ") + TesteHost::M(1042)));
 
     Responde(0, QStringLiteral("ab 1"));
     EXPECT_EQ(Ed(0)->text(), QStringLiteral("AB 1")); // upper case edit
@@ -112,7 +110,7 @@ TEST_F(InfoAdc, SeteQuestoesEmDuasPaginasEOCampoExato) {
     Responde(0, QStringLiteral("1234"));
     EXPECT_EQ(Ed(0)->text(), QStringLiteral("12,34"));
     Responde(1, QStringLiteral("g"));
-    EXPECT_FALSE(hostsim::estado().campos.existe(CAMPO_INFORMACOES_ADICIONAIS)); // only after the last page
+    EXPECT_FALSE(TesteHost::Host().campos.existe(CAMPO_INFORMACOES_ADICIONAIS)); // only after the last page
     form->btConfirma->click();
 
     EXPECT_EQ(form->result(), 2);
@@ -147,12 +145,12 @@ TEST_F(InfoAdc, DuplaDigitacao) {
     Responde(0, QStringLiteral("1234"));
     EXPECT_EQ(Ed(0)->text(), QString());
     EXPECT_EQ(Foco(), Ed(0));
-    EXPECT_EQ(form->lbMensagem->text(), QStringLiteral("<msg 2594> PEDIDO <msg 1042>"));
+    EXPECT_EQ(form->lbMensagem->text(), (TesteHost::M(2594) + QStringLiteral(" PEDIDO ") + TesteHost::M(1042)));
 
     Responde(0, QStringLiteral("1235")); // differs: asked again from the first typing
-    EXPECT_EQ(caixas.textos, QStringList{QStringLiteral("<msg 1041>")});
+    EXPECT_EQ(caixas.textos, QStringList{TesteHost::M(1041)});
     EXPECT_EQ(Ed(0)->text(), QString());
-    EXPECT_EQ(form->lbMensagem->text(), QStringLiteral("<msg 1043> PEDIDO <msg 1042>"));
+    EXPECT_EQ(form->lbMensagem->text(), (TesteHost::M(1043) + QStringLiteral(" PEDIDO ") + TesteHost::M(1042)));
 
     Responde(0, QStringLiteral("1234"));
     Responde(0, QStringLiteral("1234"));
@@ -197,7 +195,7 @@ TEST_F(InfoAdc, Datas) {
             EXPECT_TRUE(caixas.textos.isEmpty()) << c.digitos;
             EXPECT_EQ(Campo10221(), QByteArray("1;00100005") + c.digitos + ";");
         } else {
-            EXPECT_EQ(caixas.textos, QStringList{QStringLiteral("<msg 787>")}) << c.digitos;
+            EXPECT_EQ(caixas.textos, QStringList{TesteHost::M(787)}) << c.digitos;
             EXPECT_EQ(Ed(0)->text(), QString()) << c.digitos;
             EXPECT_TRUE(form->btConfirma->isEnabled());
             EXPECT_TRUE(form->isVisible());
@@ -223,7 +221,7 @@ TEST_F(InfoAdc, ValoresELimites) {
     Responde(1, QStringLiteral("ab"));
     form->btConfirma->click();
     EXPECT_EQ(Foco(), Ed(1)); // shorter than the minimum
-    EXPECT_EQ(caixas.textos, QStringList{QStringLiteral("<msg 1041>")});
+    EXPECT_EQ(caixas.textos, QStringList{TesteHost::M(1041)});
     EXPECT_EQ(caixas.icones.value(0), QMessageBox::Information);
 
     Responde(1, QStringLiteral("c"));
@@ -238,7 +236,7 @@ TEST_F(InfoAdc, RetornaFechaComUm) {
     Responde(0, QStringLiteral("a"));
     form->btRetorna->click();
     EXPECT_EQ(form->result(), 1);
-    EXPECT_FALSE(hostsim::estado().campos.existe(CAMPO_INFORMACOES_ADICIONAIS));
+    EXPECT_FALSE(TesteHost::Host().campos.existe(CAMPO_INFORMACOES_ADICIONAIS));
 }
 
 }  // namespace

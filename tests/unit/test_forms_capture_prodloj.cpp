@@ -4,9 +4,8 @@
 #include "Camposkora.h"
 #include "bromo.h"
 #include "capture/Capturaprodutoslojista.h"
-#include "estado.h"
 #include "test_forms_capture_comum.h"
-#include "test_module_hostfalso.h"
+#include "test_module_host.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -44,11 +43,10 @@ void Itens(std::vector<QByteArray> bens, int codigo = 1, int posicao = 0) {
     ServicoL.quantidade = posicao + 1;
 }
 
-class ProdLoj : public ::testing::Test {
+class ProdLoj : public TesteHost::HostTest {
 protected:
     void SetUp() override {
-        GaranteAplicacao();
-        HostFalso::Inicia();
+        HostTest::SetUp();
         SelecionaProduto();
         Itens({Bem("0101", "UN", SO_QTDE, "ARROZ"), Bem("0102", "KG", TUDO, "CAFE"),
                Bem("0103", "LT", QTDE_UNIT_TOTAL, "OLEO")});
@@ -56,7 +54,7 @@ protected:
     void TearDown() override {
         form.reset();
         ServicoL.limpa();
-        HostFalso::Encerra();
+        HostTest::TearDown();
     }
     TFrmCap_ProdLoj* Abre() {
         form.reset(TFrmCap_ProdLoj::Cria());
@@ -69,7 +67,7 @@ protected:
         form->cbProdutos->setCurrentIndex(linha);
         Tecla(Qt::Key_Return);
     }
-    QByteArray Campo10222() { return hostsim::estado().campos.le(CAMPO_PRODUTOS_LOJISTA, 0); }
+    QByteArray Campo10222() { return TesteHost::Host().campos.le(CAMPO_PRODUTOS_LOJISTA, 0); }
     void Finaliza() {
         form->cbProdutos->setFocus();
         Tecla(Qt::Key_Return); // no line selected: the way to the confirm button
@@ -187,7 +185,7 @@ TEST_F(ProdLoj, TeclasDoisEOitoPercorremALista) {
     EXPECT_EQ(form->cbProdutos->currentIndex(), 2);
     Digita(QStringLiteral("8"));
     EXPECT_EQ(form->cbProdutos->currentIndex(), 1);
-    EXPECT_EQ(form->lbMensagem->text(), QStringLiteral("<msg 2588> / <msg 1449>"));
+    EXPECT_EQ(form->lbMensagem->text(), (TesteHost::M(2588) + QStringLiteral(" / ") + TesteHost::M(1449)));
     EXPECT_TRUE(form->edImposto->isEnabled());
     Digita(QStringLiteral("888"));
     EXPECT_EQ(form->cbProdutos->currentIndex(), 0);
@@ -211,11 +209,11 @@ TEST_F(ProdLoj, DoisBensNaOrdemDaListaESemBemNaoGrava) {
                                 "FABCD0101" + char(SO_QTDE) + "000012" "0000000000" "0000000000" "000000" +
                                 "FABCD0103" + char(QTDE_UNIT_TOTAL) + "000002" "0000002000" "0000001000" "000000");
 
-    hostsim::estado().campos.limpaTudo();
+    TesteHost::Host().campos.limpaTudo();
     Abre();
     Finaliza();
     EXPECT_EQ(form->result(), 2);
-    EXPECT_FALSE(hostsim::estado().campos.existe(CAMPO_PRODUTOS_LOJISTA));
+    EXPECT_FALSE(TesteHost::Host().campos.existe(CAMPO_PRODUTOS_LOJISTA));
 }
 
 TEST_F(ProdLoj, RetornaFechaComUm) {
@@ -225,7 +223,7 @@ TEST_F(ProdLoj, RetornaFechaComUm) {
     Tecla(Qt::Key_Return);
     form->btRetorna->click();
     EXPECT_EQ(form->result(), 1);
-    EXPECT_FALSE(hostsim::estado().campos.existe(CAMPO_PRODUTOS_LOJISTA));
+    EXPECT_FALSE(TesteHost::Host().campos.existe(CAMPO_PRODUTOS_LOJISTA));
 }
 
 }  // namespace

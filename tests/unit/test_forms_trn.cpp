@@ -1,14 +1,8 @@
+// The transaction form model: the amount edit, the confirm path's step order,
+// and the fields it records before a request.
 #include "Camposkora.h"
-#include "Koramain.h"
-#include "Capturaautokora.h"
-#include "Contextokora.h"
-#include "Constanteskora.h"
-#include "Servicoskora.h"
-#include "Servicoskora.h"
 #include "debit/Debitovistakora.h"
-#include "estado.h"
-#include "platform.h"
-#include "test_module_hostfalso.h"
+#include "test_module_host.h"
 #include "transaction/Descritoreskora.h"
 #include "transaction/Trnmodelokora.h"
 
@@ -27,10 +21,7 @@
 
 namespace {
 
-void Grava(uint16_t campo, const QByteArray& v) { hostsim::estado().campos.grava(campo, 0, v); }
-QByteArray Le(uint16_t campo) { return hostsim::estado().campos.le(campo, 0); }
-bool Existe(uint16_t campo) { return hostsim::estado().campos.existe(campo, 0); }
-void Roteiro(const char* op, QJsonArray respostas) { hostsim::estado().roteiro.acrescenta(op, respostas); }
+using namespace TesteHost;
 
 // Answers the message boxes the form raises, in order.
 class Caixas {
@@ -55,14 +46,10 @@ private:
     QTimer timer_;
 };
 
-class FormsTrn : public ::testing::Test {
+class FormsTrn : public HostTest {
 protected:
     void SetUp() override {
-        Plataforma::GaranteAplicacao();
-        hostsim::estado().reinicia();
-        HostFalso::Inicia();
-        Plataforma::DefineDiretorioHost(dir.path());
-        Produto.limpa();
+        HostTest::SetUp();
         std::fill(std::begin(Produto.dados), std::end(Produto.dados), uchar('0'));
         // Today's technical write-off is done: the forms send only their own request.
         const QString agora = Plataforma::Agora().toString(QStringLiteral("ddMMyyyyHHmmss"));
@@ -71,8 +58,6 @@ protected:
         Plataforma::GravaIni(QStringLiteral("Cliente.ini"), QStringLiteral("DadosPinpad"),
                              QStringLiteral("IntervaloEmMinutosBaixaTecnica"), QStringLiteral("600"));
     }
-    void TearDown() override { HostFalso::Encerra(); }
-    QTemporaryDir dir;
 };
 
 // Records the confirm path's steps; fails the one named in `falha`.
@@ -141,8 +126,8 @@ TEST_F(FormsTrn, AmountValidationRefusesEmptyAndZero) {
     EXPECT_TRUE(f->edValor->text().isEmpty());
     EXPECT_TRUE(f->edValor->isEnabled());
     ASSERT_EQ(caixas.textos.size(), 2);
-    EXPECT_EQ(caixas.textos[0], QStringLiteral("<msg 26>"));
-    EXPECT_EQ(caixas.textos[1], QStringLiteral("<msg 790>"));
+    EXPECT_EQ(caixas.textos[0], M(26));
+    EXPECT_EQ(caixas.textos[1], M(790));
     f->edValor->setText(QStringLiteral("123456789"));
     EXPECT_TRUE(f->ValidaCamposForm());
     // A form without an amount edit passes.
@@ -165,7 +150,7 @@ TEST_F(FormsTrn, ConfirmPathRunsItsStepsInOrderAndStopsAtTheFirstFailure) {
         f->btConfirmaClick();
         const int passos = kOrdem.indexOf(kOrdem[k]) + 1; // "Grava" fails at its first run
         EXPECT_EQ(f->passos, kOrdem.mid(0, passos)) << k;
-        EXPECT_EQ(HostFalso::estado().autorizacoes, 0);
+        EXPECT_EQ(Requisicoes(), 0);
         // The operator gets the form back.
         EXPECT_TRUE(f->btConfirma->isEnabled());
         EXPECT_TRUE(f->pnCaptura->isEnabled());
@@ -178,87 +163,6 @@ TEST_F(FormsTrn, ConfirmPathRunsItsStepsInOrderAndStopsAtTheFirstFailure) {
     f->falha = QStringLiteral("Senha");
     f->btConfirmaClick();
     EXPECT_EQ(f->result(), mrOk);
-}
-
-TEST_F(FormsTrn, AllStepsPassedAuthorizesStoresOnceAndCloses) {
-    std::unique_ptr<TrnGravador> f(TFrmMod::CriaForm<TrnGravador>());
-    f->show();
-    Grava(CAMPO_RESULTADO_TRANSACAO, "x");
-    HostFalso::estado().aoEnviar = [] {
-        Grava(CAMPO_CODIGO_RESPOSTA, "0");
-        Grava(CAMPO_CABECALHO_RESPOSTA, "00HEADER");
-        Grava(CAMPO_TEXTO_OPERADOR, "  APROVADA  ");
-    };
-    f->btConfirmaClick();
-    EXPECT_EQ(f->passos, kOrdem);
-    EXPECT_EQ(HostFalso::estado().autorizacoes, 1);
-    EXPECT_EQ(HostFalso::estado().arquivos, 1);
-    EXPECT_FALSE(Existe(CAMPO_RESULTADO_TRANSACAO));
-    EXPECT_EQ(f->lbMensagem->text(), QStringLiteral("APROVADA"));
-    EXPECT_EQ(f->result(), mrOk);
-    EXPECT_TRUE(HostFalso::estado().audit.contains(
-        QStringLiteral("Kora41 - TrnModeloKora.btConfirmaClick - CodRespCHIP : ")));
-}
-
-TEST_F(FormsTrn, ChipOfflineDeclineSendsNothingUnlessForcedOnline) {
-    for (bool forca : {false, true}) {
-        SetUp();
-        Grava(CAMPO_LIDO_CHIP, "1");
-        Grava(CAMPO_RESPOSTA_CHIP, "Z1");
-        if (forca) Grava(CAMPO_OFFLINE_VAI_ONLINE, "1");
-        HostFalso::estado().aoEnviar = [] { Grava(CAMPO_CODIGO_RESPOSTA, "0"); };
-        std::unique_ptr<TrnGravador> f(TFrmMod::CriaForm<TrnGravador>());
-        f->show();
-        f->btConfirmaClick();
-        EXPECT_EQ(HostFalso::estado().autorizacoes, forca ? 1 : 0);
-        if (!forca) {
-            EXPECT_EQ(Le(CAMPO_CODIGO_RESPOSTA), "FF");
-            EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), "<msg 1063>");
-            ASSERT_FALSE(HostFalso::estado().removeCartao.empty());
-            EXPECT_EQ(HostFalso::estado().removeCartao.back(), QStringLiteral("<msg 1092>"));
-        }
-        EXPECT_EQ(HostFalso::estado().arquivos, 1);
-        EXPECT_EQ(f->result(), mrOk);
-    }
-}
-
-TEST_F(FormsTrn, ChipAcceptedWithoutHostAnswerIsSentAgainAsY3) {
-    Grava(CAMPO_LIDO_CHIP, "1");
-    Grava(CAMPO_RESPOSTA_CHIP, "00");
-    Grava(CAMPO_TIPO_OPERACAO_CARTAO, "5"); // chip data already in place
-    Grava(CAMPO_TEXTO_SEGURANCA_RESPOSTA, " SEG ");
-    int envios = 0;
-    HostFalso::estado().aoEnviar = [&envios] {
-        if (++envios == 2) Grava(CAMPO_CODIGO_RESPOSTA, "0");
-    };
-    Roteiro("FinalizaProcessoKora", {0});
-    std::unique_ptr<TrnGravador> f(TFrmMod::CriaForm<TrnGravador>());
-    f->show();
-    f->btConfirmaClick();
-    EXPECT_EQ(envios, 2);
-    EXPECT_EQ(Le(CAMPO_RESPOSTA_CHIP), "Y3");
-    EXPECT_EQ(Le(CAMPO_TEXTO_SEGURANCA), "SEG");
-    EXPECT_TRUE(HostFalso::estado().audit.contains(
-        QStringLiteral("Kora41 - TrnModeloKora.btConfirmaClick - CodRespCHIP : Y3")));
-    EXPECT_EQ(HostFalso::estado().removeCartao.back(), QStringLiteral("<msg 1632>"));
-}
-
-TEST_F(FormsTrn, CardRefusingAnApprovalIsRecordedAsFF) {
-    for (int r : {6, 100}) {
-        SetUp();
-        Grava(CAMPO_LIDO_CHIP, "1");
-        HostFalso::estado().aoEnviar = [] {
-            Grava(CAMPO_CODIGO_RESPOSTA, "0");
-            Grava(CAMPO_CABECALHO_RESPOSTA, "00");
-        };
-        Roteiro("FinalizaProcessoKora", {r});
-        std::unique_ptr<TrnGravador> f(TFrmMod::CriaForm<TrnGravador>());
-        f->show();
-        f->btConfirmaClick();
-        EXPECT_EQ(Le(CAMPO_CODIGO_RESPOSTA), "FF");
-        EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), r == 100 ? "<msg 1394>" : "<msg 1063>");
-        EXPECT_EQ(HostFalso::estado().arquivos, 1);
-    }
 }
 
 TEST_F(FormsTrn, FieldRecordingOfCardAndSecurityData) {
@@ -299,7 +203,7 @@ TEST_F(FormsTrn, FieldRecordingOfCardAndSecurityData) {
     ASSERT_TRUE(f->GravaCamposPontal());
     EXPECT_EQ(Le(CAMPO_CODIGO_REQUISICAO), "42");
 
-    hostsim::estado().camposRecusados.insert(CAMPO_DADOS_CARTAO);
+    Host().camposRecusados.insert(CAMPO_DADOS_CARTAO);
     EXPECT_FALSE(f->GravaCamposPontal());
 }
 
@@ -309,10 +213,10 @@ TEST_F(FormsTrn, PinpadDescriptorAndPinFlag) {
     EXPECT_EQ(Le(CAMPO_TAG_002), "1;06;1;0;0;000000");
     Plataforma::GravaIni(QStringLiteral("Cliente.ini"), QStringLiteral("CLIENTOMBRA"), QStringLiteral("TipoPIN"),
                          QStringLiteral("Externo"));
-    HostFalso::estado().bloco125 = QByteArray(40, 'x') + "  00  ";
+    Roteiro("MontaDadosPinpad", {QJsonObject{{"block", QString(40, 'x') + "  00  "}},
+                                 QJsonObject{{"block", QString(40, 'x') + "SAM01"}}});
     EXPECT_TRUE(FormataDadosCartaoPinpad());
     EXPECT_EQ(Le(CAMPO_TAG_002), "3;06;1;0;0;000000");
-    HostFalso::estado().bloco125 = QByteArray(40, 'x') + "SAM01";
     EXPECT_TRUE(FormataDadosCartaoPinpad());
     EXPECT_EQ(Le(CAMPO_TAG_002), "4;06;1;0;0;000000");
 
@@ -324,29 +228,6 @@ TEST_F(FormsTrn, PinpadDescriptorAndPinFlag) {
     Grava(CAMPO_VALOR_SAQUE, "2000");
     EXPECT_EQ(SomaValores(false), "100000");
     EXPECT_EQ(SomaValores(true), "102000");
-}
-
-TEST_F(FormsTrn, CustomerRefusingTheTotalEndsTheSaleWhenTheOperatorAgrees) {
-    Caixas caixas;
-    caixas.respostas = {QMessageBox::No, QMessageBox::Yes};
-    Grava(CAMPO_COLETA_DADOS, "000000");
-    Grava(CAMPO_CODIGO_TRANSACAO_RESPOSTA, "00");
-    Roteiro("ObtemConfirmacao", {9, 9});
-    std::unique_ptr<TFrmTrn_Mod> f(TFrmTrn_Mod::Cria());
-    f->show();
-    // Recorded by the time the confirm path gets here (the form clears the withdrawal when shown).
-    Grava(CAMPO_VALOR_TRANSACAO, "5000");
-    Grava(CAMPO_VALOR_SAQUE, "1000");
-    EXPECT_FALSE(f->VerificaConfirmacaoValorPinpad());
-    EXPECT_EQ(caixas.textos, QStringList({"<msg 1069>", "<msg 1069>"}));
-    EXPECT_EQ(Le(CAMPO_CODIGO_RESPOSTA), "255");
-    EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), "<msg 801>");
-    EXPECT_EQ(HostFalso::estado().arquivos, 1);
-    EXPECT_EQ(f->result(), mrOk);
-
-    // A PIN captured: nobody is asked.
-    Grava(CAMPO_COLETA_DADOS, "100000");
-    EXPECT_TRUE(f->VerificaConfirmacaoValorPinpad());
 }
 
 TEST_F(FormsTrn, DebitAtSightWithdrawalAndRequestFields) {
@@ -365,7 +246,7 @@ TEST_F(FormsTrn, DebitAtSightWithdrawalAndRequestFields) {
     EXPECT_EQ(f->edValorSaque->text(), QStringLiteral("10,00"));
     EXPECT_FALSE(f->edValorSaque->isEnabled());
     EXPECT_TRUE(f->lbValorSaque->isEnabled());
-    EXPECT_EQ(f->lbTitulo->text(), QStringLiteral("<msg 423>"));
+    EXPECT_EQ(f->lbTitulo->text(), M(423));
     ASSERT_TRUE(f->GravaCamposPontal());
     EXPECT_EQ(Le(CAMPO_CODIGO_TIPO_TRANSACAO), "32");
     EXPECT_FALSE(Existe(CAMPO_QTD_PARCELAS));
@@ -378,38 +259,7 @@ TEST_F(FormsTrn, DebitAtSightWithdrawalAndRequestFields) {
     EXPECT_FALSE(g->lbNomeIssuer->isEnabled());
     EXPECT_FALSE(Existe(CAMPO_VALOR_SAQUE_FORMATADO));
 
-    hostsim::estado().camposRecusados.insert(CAMPO_CODIGO_TIPO_TRANSACAO);
+    Host().camposRecusados.insert(CAMPO_CODIGO_TIPO_TRANSACAO);
     EXPECT_FALSE(g->GravaCamposPontal());
 }
 
-TEST_F(FormsTrn, AmountGivenByTheHostConfirmsByItself) {
-    Grava(CAMPO_VALOR_TRANSACAO, "1500");
-    HostFalso::estado().aoEnviar = [] { Grava(CAMPO_CODIGO_RESPOSTA, "0"); };
-    std::unique_ptr<TrnGravador> f(TFrmMod::CriaForm<TrnGravador>());
-    f->show();
-    f->activateWindow();
-    EXPECT_FALSE(f->edValor->isEnabled());
-    EXPECT_EQ(f->edValor->text(), QStringLiteral("15,00"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f->result() != 0; }, 3000));
-    EXPECT_EQ(f->passos, kOrdem);
-    EXPECT_EQ(f->result(), mrOk);
-    EXPECT_EQ(HostFalso::estado().autorizacoes, 1);
-}
-
-TEST_F(FormsTrn, DeclineWithCurrencyOfferAcceptedIsAuthorizedOnceMore) {
-    HostFalso::estado().aoEnviar = [] {
-        Grava(CAMPO_CODIGO_RESPOSTA, "51");
-        Grava(CAMPO_CABECALHO_RESPOSTA, "51NEGADA");
-        Grava(CAMPO_CODIGO_TRANSACAO_RESPOSTA, "99");
-    };
-    Roteiro("TrataRespostaServicoQ096", {0, 0});
-    Roteiro("ObtemConfirmacaoMoedaCliente", {9, 9});
-    Roteiro("AtualizaDadosTrxMoedaSelecionada", {0, 0});
-    std::unique_ptr<TrnGravador> f(TFrmMod::CriaForm<TrnGravador>());
-    f->show();
-    f->btConfirmaClick();
-    EXPECT_EQ(HostFalso::estado().autorizacoes, 2);
-    EXPECT_EQ(Le(CAMPO_CODIGO_RESPOSTA), "51");
-    EXPECT_EQ(f->result(), mrOk);
-    EXPECT_EQ(hostsim::estado().roteiro.naoUsadas().value("ObtemConfirmacaoMoedaCliente").toArray().size(), 1);
-}

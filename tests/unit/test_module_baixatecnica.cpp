@@ -1,202 +1,175 @@
+// Technical write-off: what it borrows and gives back around its request,
+// which keys an outcome changes, the interval arithmetic and the off-line copies.
 #include "Camposkora.h"
-#include "estado.h"
-#include "platform.h"
-#include "test_module_hostfalso.h"
+#include "test_module_host.h"
 #include "transaction/Baixatecnicakora.h"
-#include "transaction/Descritoreskora.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
-auto& Campos() { return hostsim::estado().campos; }
+using namespace TesteHost;
 
-QByteArray Bloco3(const char* serie) {
+QByteArray Bloco(int tamanho, int inicio, const QByteArray& texto, char fundo) {
     QByteArray b(257, '\0');
-    b.replace(0, 80, QByteArray(80, 'P'));
-    b.replace(80, 20, QByteArray(serie).leftJustified(20, ' '));
+    b.replace(0, tamanho, QByteArray(tamanho, fundo));
+    b.replace(inicio, int(texto.size()), texto);
     return b;
 }
-
-QByteArray Bloco125(const char* sam) {
-    QByteArray b(257, '\0');
-    b.replace(0, 40, QByteArray(40, 'H'));
-    b.replace(40, int(strlen(sam)), sam);
-    return b;
+QByteArray Bloco3(const char* serie) { return Bloco(80, 80, QByteArray(serie).leftJustified(20, ' '), 'P'); }
+QByteArray Bloco125(const char* sam) { return Bloco(40, 40, sam, 'H'); }
+QJsonObject Pinpad(const QByteArray& bloco, int r = 0) {
+    return {{"result", r}, {"blockHex", QString::fromLatin1(bloco.toHex())}};
 }
 
-class BaixaTecnica : public ::testing::Test {
+class BaixaTecnica : public HostTest {
 protected:
     void SetUp() override {
-        Plataforma::GaranteAplicacao();
-        HostFalso::Inicia();
-        Plataforma::DefineDiretorioHost(dir.path());
+        HostTest::SetUp();
         Plataforma::DefineAgora(QDateTime(QDate(2026, 12, 7), QTime(10, 30, 0)));
-        auto& h = HostFalso::estado();
-        h.bloco3 = Bloco3("SN123");
-        h.bloco125 = Bloco125("SAMDATA");
-        h.aoEnviar = [this] {
-            noEnvio10158 = Campos().le(CAMPO_CODIGO_REQUISICAO, 0);
-            for (uint16_t i = 0; i < 3; ++i) noEnvio10177[i] = Campos().le(CAMPO_ITENS_BAIXA_TECNICA, i);
-            Campos().grava(CAMPO_CODIGO_RESPOSTA, 0, resposta);
-            Campos().grava(CAMPO_REGISTRO_CARTAO, 0, "lixo da resposta");
-        };
-        Campos().grava(CAMPO_VERSAO_AUTOMACAO, 0, "AUTOM 2.0.1-rc7");
+        Grava(CAMPO_VERSAO_AUTOMACAO, "AUTOM 2.0.1-rc7");
     }
-    void TearDown() override {
-        Plataforma::DefineAgora({});
-        Plataforma::DefineDiretorioHost({});
-        HostFalso::Encerra();
+    // The pinpad answers of one write-off: block 3, then block 125.
+    void Blocos(const char* serie = "SN123", const char* sam = "SAMDATA") {
+        Roteiro("MontaDadosPinpad", {Pinpad(Bloco3(serie)), Pinpad(Bloco125(sam))});
     }
-    QString Ini(const char* chave) {
-        return Plataforma::LeIni(QStringLiteral("Cliente.ini"), QStringLiteral("DadosPinpad"), QString::fromLatin1(chave),
-                                 QStringLiteral("<none>"));
-    }
-    void DefineIni(const char* chave, const QString& v) {
-        Plataforma::GravaIni(QStringLiteral("Cliente.ini"), QStringLiteral("DadosPinpad"), QString::fromLatin1(chave), v);
-    }
+    QString Ini(const char* chave) { return Plataforma::LeIni("Cliente.ini", "DadosPinpad", chave, "<none>"); }
+    void DefineIni(const char* chave, const QString& v) { Plataforma::GravaIni("Cliente.ini", "DadosPinpad", chave, v); }
     // The state a write-off approved today at 09:00 would have left.
     void JaReportado(const QString& ultimaVerificacao, const char* intervalo) {
-        DefineIni("UltimaBaixaTecnica", QStringLiteral("07122026090000"));
+        DefineIni("UltimaBaixaTecnica", "07122026090000");
         DefineIni("DataHoraUltimaVerificacao", ultimaVerificacao);
-        DefineIni("IntervaloEmMinutosBaixaTecnica", QString::fromLatin1(intervalo));
-        DefineIni("VersaoAutomacao", QStringLiteral("AUTOM 2.0."));
-        DefineIni("DadosModuloSAM", QStringLiteral("SAMDATA"));
-        DefineIni("NumeroSeriePinpad", QStringLiteral("SN123"));
+        DefineIni("IntervaloEmMinutosBaixaTecnica", intervalo);
+        DefineIni("VersaoAutomacao", "AUTOM 2.0.");
+        DefineIni("DadosModuloSAM", "SAMDATA");
+        DefineIni("NumeroSeriePinpad", "SN123");
     }
     QByteArray IniBytes() {
         QFile f(dir.filePath("Cliente.ini"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    QTemporaryDir dir;
-    QByteArray resposta = "0";
-    QByteArray noEnvio10158, noEnvio10177[3];
 };
 
-TEST_F(BaixaTecnica, FirstOfTheDaySendsAndStoresEveryKey) {
-    Campos().grava(CAMPO_ITENS_BAIXA_TECNICA, 0, QByteArray("item0\0x", 7));
-    Campos().grava(CAMPO_ITENS_BAIXA_TECNICA, 1, "item1");
-    Campos().grava(CAMPO_ITENS_BAIXA_TECNICA, 2, "");
-    Campos().grava(CAMPO_CODIGO_REQUISICAO, 0, "42");
-    Campos().grava(CAMPO_REGISTRO_CARTAO, 0, "registro");
-    QLabel rotulo(QStringLiteral("Aguarde"));
-
+TEST_F(BaixaTecnica, SendsWithBorrowedFieldsAndGivesThemBack) {
+    Blocos();
+    Resposta({{CAMPO_CODIGO_RESPOSTA, "0"}, {CAMPO_REGISTRO_CARTAO, "lixo da resposta"}});
+    Grava(CAMPO_ITENS_BAIXA_TECNICA, QByteArray("item0\0x", 7), 0);
+    Grava(CAMPO_ITENS_BAIXA_TECNICA, "item1", 1);
+    Grava(CAMPO_ITENS_BAIXA_TECNICA, "", 2);
+    Grava(CAMPO_CODIGO_REQUISICAO, "42");
+    Grava(CAMPO_REGISTRO_CARTAO, "registro");
+    QLabel rotulo("Aguarde");
     EXPECT_TRUE(VerificaMontaDadosRealizaBaixaTecnica(&rotulo));
 
-    auto& h = HostFalso::estado();
-    ASSERT_EQ(h.autorizacoes, 1);
-    EXPECT_EQ(h.descritores[0], &TrnBaixaTecnica);
-    EXPECT_EQ(h.dukpt, 1);
-    EXPECT_EQ(noEnvio10158, "39");
-    EXPECT_EQ(noEnvio10177[0], Bloco3("SN123").left(100));
-    EXPECT_EQ(noEnvio10177[1], Bloco125("SAMDATA").left(47));
-
-    EXPECT_EQ(Ini("DadosModuloSAM"), "SAMDATA");
-    EXPECT_EQ(Ini("NumeroSeriePinpad"), "SN123");
-    EXPECT_EQ(Ini("VersaoAutomacao"), "AUTOM 2.0.");
-    EXPECT_EQ(Ini("UltimaBaixaTecnica"), "07122026103000");
-    EXPECT_EQ(Ini("DataHoraUltimaVerificacao"), "07122026103000");
+    ASSERT_EQ(Requisicoes(), 1);
+    EXPECT_EQ(Enviado(0, 0), "0125");
+    EXPECT_EQ(Enviado(0, CAMPO_CODIGO_REQUISICAO), "39");
+    EXPECT_EQ(Enviado(0, CAMPO_ITENS_BAIXA_TECNICA), Bloco3("SN123").left(100));
+    EXPECT_EQ(Enviado(0, CAMPO_ITENS_BAIXA_TECNICA, 1), Bloco125("SAMDATA").left(47));
+    EXPECT_EQ(Chamadas("MontaBufferDadosDUKPTBaixaTecnica").size(), 1u);
+    for (auto [chave, valor] : {std::pair{"DadosModuloSAM", "SAMDATA"}, {"NumeroSeriePinpad", "SN123"},
+                                {"VersaoAutomacao", "AUTOM 2.0."}, {"UltimaBaixaTecnica", "07122026103000"},
+                                {"DataHoraUltimaVerificacao", "07122026103000"}})
+        EXPECT_EQ(Ini(chave), valor) << chave;
 
     // What the write-off borrowed is given back; the outcome says "not done yet".
-    EXPECT_EQ(Campos().le(CAMPO_ITENS_BAIXA_TECNICA, 0), QByteArray("item0\0x", 7));
-    EXPECT_EQ(Campos().le(CAMPO_ITENS_BAIXA_TECNICA, 1), "item1");
-    EXPECT_TRUE(Campos().existe(CAMPO_ITENS_BAIXA_TECNICA, 2));
-    EXPECT_EQ(Campos().le(CAMPO_ITENS_BAIXA_TECNICA, 2), "");
-    EXPECT_EQ(Campos().le(CAMPO_CODIGO_REQUISICAO, 0), "42");
-    EXPECT_EQ(Campos().le(CAMPO_REGISTRO_CARTAO, 0), "registro");
-    EXPECT_EQ(Campos().le(CAMPO_CODIGO_RESPOSTA, 0), "255");
-    EXPECT_EQ(Campos().le(CAMPO_TEXTO_RESULTADO, 0), "<msg 801>");
+    EXPECT_EQ(Le(CAMPO_ITENS_BAIXA_TECNICA, 0), QByteArray("item0\0x", 7));
+    EXPECT_EQ(Le(CAMPO_ITENS_BAIXA_TECNICA, 1), "item1");
+    EXPECT_TRUE(Existe(CAMPO_ITENS_BAIXA_TECNICA, 2));
+    EXPECT_EQ(Le(CAMPO_CODIGO_REQUISICAO), "42");
+    EXPECT_EQ(Le(CAMPO_REGISTRO_CARTAO), "registro");
+    EXPECT_EQ(Le(CAMPO_CODIGO_RESPOSTA), "255");
+    EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), M(801));
     EXPECT_EQ(rotulo.text(), "Aguarde");
-}
 
-TEST_F(BaixaTecnica, BorrowedFieldsThatWereAbsentStayAbsent) {
+    // Fields that were absent stay absent; the reply's card record is kept
+    // only when the field held something before.
+    Host().campos.limpaTudo();
+    Grava(CAMPO_VERSAO_AUTOMACAO, "AUTOM 3");
+    Blocos();
+    Resposta({{CAMPO_CODIGO_RESPOSTA, "0"}, {CAMPO_REGISTRO_CARTAO, "lixo da resposta"}});
     EXPECT_TRUE(VerificaMontaDadosRealizaBaixaTecnica(nullptr));
-    EXPECT_FALSE(Campos().existe(CAMPO_ITENS_BAIXA_TECNICA, 0));
-    EXPECT_FALSE(Campos().existe(CAMPO_CODIGO_REQUISICAO, 0));
-    EXPECT_EQ(Campos().le(CAMPO_REGISTRO_CARTAO, 0), "lixo da resposta") << "kept only when it held something";
-}
-
-TEST_F(BaixaTecnica, WithinTheIntervalNothingIsReadOrWritten) {
-    JaReportado(QStringLiteral("07122026102000"), "30");
-    const QByteArray antes = IniBytes();
-    EXPECT_FALSE(VerificaMontaDadosRealizaBaixaTecnica(nullptr));
-    EXPECT_EQ(HostFalso::estado().leiturasPinpad, 0);
-    EXPECT_EQ(HostFalso::estado().autorizacoes, 0);
-    EXPECT_EQ(IniBytes(), antes);
-    EXPECT_FALSE(Campos().existe(CAMPO_CODIGO_RESPOSTA, 0));
+    EXPECT_FALSE(Existe(CAMPO_ITENS_BAIXA_TECNICA));
+    EXPECT_FALSE(Existe(CAMPO_CODIGO_REQUISICAO));
+    EXPECT_EQ(Le(CAMPO_REGISTRO_CARTAO), "lixo da resposta");
 }
 
 TEST_F(BaixaTecnica, IntervalElapsedUnchangedPinpadOnlyMovesTheCheckTime) {
-    JaReportado(QStringLiteral("07122026100000"), "30");
+    JaReportado("07122026100000", "30");
+    Blocos();
     EXPECT_FALSE(VerificaMontaDadosRealizaBaixaTecnica(nullptr));
-    EXPECT_EQ(HostFalso::estado().leiturasPinpad, 2);
-    EXPECT_EQ(HostFalso::estado().autorizacoes, 0);
+    EXPECT_EQ(Chamadas("MontaDadosPinpad").size(), 2u);
+    EXPECT_EQ(Requisicoes(), 0);
     EXPECT_EQ(Ini("DataHoraUltimaVerificacao"), "07122026103000");
     EXPECT_EQ(Ini("UltimaBaixaTecnica"), "07122026090000");
-    EXPECT_FALSE(Campos().existe(CAMPO_CODIGO_RESPOSTA, 0));
+    EXPECT_FALSE(Existe(CAMPO_CODIGO_RESPOSTA));
 
     // Without the schedule the pinpad is looked at, but the check time stays.
-    DefineIni("DataHoraUltimaVerificacao", QStringLiteral("07122026100000"));
+    DefineIni("DataHoraUltimaVerificacao", "07122026100000");
+    Blocos();
     EXPECT_FALSE(VerificaMontaDadosRealizaBaixaTecnica(false, nullptr));
     EXPECT_EQ(Ini("DataHoraUltimaVerificacao"), "07122026100000");
 }
 
 TEST_F(BaixaTecnica, VersionOrPinpadChangeReportsAgain) {
-    JaReportado(QStringLiteral("07122026102900"), "30");
-    Campos().grava(CAMPO_VERSAO_AUTOMACAO, 0, "AUTOM 3.0");
+    JaReportado("07122026102900", "30");
+    Grava(CAMPO_VERSAO_AUTOMACAO, "AUTOM 3.0");
+    Blocos();
     EXPECT_TRUE(VerificaMontaDadosRealizaBaixaTecnica(nullptr)) << "new version, interval not elapsed";
     EXPECT_EQ(Ini("VersaoAutomacao"), "AUTOM 3.0");
 
-    JaReportado(QStringLiteral("07122026090000"), "30");
-    Campos().grava(CAMPO_VERSAO_AUTOMACAO, 0, "AUTOM 2.0.9");
-    HostFalso::estado().bloco3 = Bloco3("SN999");
+    JaReportado("07122026090000", "30");
+    Grava(CAMPO_VERSAO_AUTOMACAO, "AUTOM 2.0.9");
+    Blocos("SN999");
     EXPECT_TRUE(VerificaMontaDadosRealizaBaixaTecnica(nullptr)) << "pinpad swapped";
     EXPECT_EQ(Ini("NumeroSeriePinpad"), "SN999");
-    EXPECT_EQ(HostFalso::estado().autorizacoes, 2);
+    EXPECT_EQ(Requisicoes(), 2);
 }
 
 TEST_F(BaixaTecnica, DeclinedOrUnansweredChangesNoKey) {
-    JaReportado(QStringLiteral("06122026090000"), "0");
-    DefineIni("UltimaBaixaTecnica", QStringLiteral("06122026090000"));
+    JaReportado("06122026090000", "0");
+    DefineIni("UltimaBaixaTecnica", "06122026090000");
     const QByteArray antes = IniBytes();
     for (const char* r : {"05", "", "X"}) {
-        resposta = r;
+        Blocos();
+        Resposta({{CAMPO_CODIGO_RESPOSTA, r}});
         EXPECT_FALSE(VerificaMontaDadosRealizaBaixaTecnica(nullptr)) << r;
         EXPECT_EQ(IniBytes(), antes) << r;
-        EXPECT_EQ(Campos().le(CAMPO_CODIGO_RESPOSTA, 0), "255");
+        EXPECT_EQ(Le(CAMPO_CODIGO_RESPOSTA), "255");
     }
-    EXPECT_EQ(HostFalso::estado().autorizacoes, 3);
+    EXPECT_EQ(Requisicoes(), 3);
 }
 
-TEST_F(BaixaTecnica, PinpadWithoutDataSendsNothing) {
-    HostFalso::estado().retPinpad3 = 12;
-    Campos().grava(CAMPO_ITENS_BAIXA_TECNICA, 2, "antigo");
+TEST_F(BaixaTecnica, MissingPinpadDataOrRequestCode) {
+    // No pinpad data: the items say so and nothing is sent.
+    Roteiro("MontaDadosPinpad", {12});
+    Grava(CAMPO_ITENS_BAIXA_TECNICA, "antigo", 2);
     EXPECT_FALSE(VerificaMontaDadosRealizaBaixaTecnica(nullptr));
-    EXPECT_EQ(HostFalso::estado().autorizacoes, 0);
-    EXPECT_EQ(Campos().le(CAMPO_ITENS_BAIXA_TECNICA, 0), QByteArray(100, ' '));
-    EXPECT_EQ(Campos().le(CAMPO_ITENS_BAIXA_TECNICA, 1), QByteArray(256, ' ') + '\0');
-    EXPECT_EQ(Campos().le(CAMPO_ITENS_BAIXA_TECNICA, 2), "No DUKPT");
+    EXPECT_EQ(Requisicoes(), 0);
+    EXPECT_EQ(Le(CAMPO_ITENS_BAIXA_TECNICA, 0), QByteArray(100, ' '));
+    EXPECT_EQ(Le(CAMPO_ITENS_BAIXA_TECNICA, 1), QByteArray(256, ' ') + '\0');
+    EXPECT_EQ(Le(CAMPO_ITENS_BAIXA_TECNICA, 2), "No DUKPT");
     EXPECT_EQ(Ini("UltimaBaixaTecnica"), "<none>");
-}
 
-TEST_F(BaixaTecnica, SecurityModuleUnavailableStillReports) {
-    HostFalso::estado().retPinpad = 4;
+    // No security module: still reported.
+    Host().campos.limpaTudo();
+    Roteiro("MontaDadosPinpad", {Pinpad(Bloco3("SN123")), 4});
     EXPECT_TRUE(VerificaMontaDadosRealizaBaixaTecnica(nullptr));
-    EXPECT_EQ(noEnvio10177[1], QByteArray(256, ' ') + '\0');
-    EXPECT_EQ(noEnvio10177[2], "No DUKPT");
+    EXPECT_EQ(Enviado(0, CAMPO_ITENS_BAIXA_TECNICA, 1), QByteArray(256, ' ') + '\0');
+    EXPECT_EQ(Enviado(0, CAMPO_ITENS_BAIXA_TECNICA, 2), "No DUKPT");
     EXPECT_EQ(Ini("DadosModuloSAM"), "");
-}
 
-TEST_F(BaixaTecnica, RefusedRequestCodeEndsBeforeSending) {
-    HostFalso::estado().recusados.insert(CAMPO_CODIGO_REQUISICAO);
-    Campos().grava(CAMPO_ITENS_BAIXA_TECNICA, 0, "meu");
+    // The request code cannot be written: nothing goes out, the items come back.
+    Host().campos.limpaTudo();
+    Host().camposRecusados.insert(CAMPO_CODIGO_REQUISICAO);
+    Grava(CAMPO_ITENS_BAIXA_TECNICA, "meu");
+    Grava(CAMPO_VERSAO_AUTOMACAO, "AUTOM 4");
+    Blocos();
     EXPECT_FALSE(VerificaMontaDadosRealizaBaixaTecnica(nullptr));
-    EXPECT_EQ(HostFalso::estado().autorizacoes, 0);
-    EXPECT_EQ(Campos().le(CAMPO_ITENS_BAIXA_TECNICA, 0), "meu");
+    EXPECT_EQ(Requisicoes(), 1);
+    EXPECT_EQ(Le(CAMPO_ITENS_BAIXA_TECNICA), "meu");
 }
 
 TEST(BaixaTecnicaHorario, MinutesBetweenStamps) {
@@ -211,40 +184,28 @@ TEST(BaixaTecnicaHorario, MinutesBetweenStamps) {
     EXPECT_FALSE(VerificaSeDeuHorarioBaixaTecnica("07122026103000 e mais", " 07122026102500", "30")) << "cut to 14";
 }
 
-class CopiaOffLine : public ::testing::Test {
-protected:
-    void SetUp() override {
-        Plataforma::DefineDiretorioHost(dir.path());
-        QDir(dir.path()).mkdir("Audit");
-    }
-    void TearDown() override {
-        Plataforma::DefineAgora({});
-        Plataforma::DefineDiretorioHost({});
-    }
-    void Cria(const QString& nome, const QByteArray& conteudo) {
+TEST_F(BaixaTecnica, FirstOfTheMonthCopiesTheLastDayOfThePrevious) {
+    Plataforma::DefineAgora(QDateTime(QDate(2027, 3, 1), QTime(8, 0)));
+    QDir(dir.path()).mkdir("Audit");
+    auto cria = [&](const QString& nome, const QByteArray& conteudo) {
         QFile f(dir.filePath(nome));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(conteudo);
-    }
-    QByteArray Le(const QString& nome) {
+    };
+    auto le = [&](const QString& nome) {
         QFile f(dir.filePath(nome));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-    }
-    QTemporaryDir dir;
-};
-
-TEST_F(CopiaOffLine, FirstOfTheMonthCopiesTheLastDayOfThePrevious) {
-    Plataforma::DefineAgora(QDateTime(QDate(2027, 3, 1), QTime(8, 0)));
-    Cria("Audit/20270228.aud", "ontem");
-    Cria("Audit/20270301.aud", "hoje");
-    Cria("Audit/20270301.off", "copia velha");
-    Cria("BiblPinPad.20270228.dmp", "log de ontem");
+    };
+    cria("Audit/20270228.aud", "ontem");
+    cria("Audit/20270301.aud", "hoje");
+    cria("Audit/20270301.off", "copia velha");
+    cria("BiblPinPad.20270228.dmp", "log de ontem");
     CopiaAuditOffLine();
     CopiaLogBibliPinpadOffLine();
-    EXPECT_EQ(Le("Audit/20270228.offda"), "ontem");
-    EXPECT_EQ(Le("Audit/20270301.off"), "hoje");
-    EXPECT_EQ(Le("BiblPinPad.20270228.offda"), "log de ontem");
-    EXPECT_EQ(Le("BiblPinPad.20270301.off"), "<none>") << "missing source skipped";
+    EXPECT_EQ(le("Audit/20270228.offda"), "ontem");
+    EXPECT_EQ(le("Audit/20270301.off"), "hoje");
+    EXPECT_EQ(le("BiblPinPad.20270228.offda"), "log de ontem");
+    EXPECT_EQ(le("BiblPinPad.20270301.off"), "<none>") << "missing source skipped";
 }
 
 } // namespace

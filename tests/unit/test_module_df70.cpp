@@ -1,22 +1,20 @@
+// The extended automatic-capture tag: its decoder, and when the pinpad is asked for it.
 #include "Camposkora.h"
-#include "Koramain.h"
 #include "Capturaautokora.h"
-#include "Contextokora.h"
-#include "Constanteskora.h"
-#include "Servicoskora.h"
-#include "estado.h"
-#include "test_module_hostfalso.h"
-
-#include <gtest/gtest.h>
+#include "test_module_host.h"
 
 namespace {
 
-QByteArray Bloco125(const char* fabricante, const char* versao) {
+using namespace TesteHost;
+
+// Pinpad block 125: maker at 0, application version at 33.
+QJsonObject Bloco125(const char* fabricante, const char* versao, int r = 0) {
     QByteArray b(250, '\0');
     b.replace(0, int(strlen(fabricante)), fabricante);
     b.replace(33, int(strlen(versao)), versao);
-    return b;
+    return {{"result", r}, {"blockHex", QString::fromLatin1(b.toHex())}};
 }
+QJsonObject DF70(const char* dados, int r = 0) { return {{"result", r}, {"data", dados}}; }
 
 TEST(DF70, DecodesCountLengthAndValue) {
     QByteArray v;
@@ -41,51 +39,37 @@ TEST(DF70, RefusesSmallCountsAndTruncatedValues) {
     EXPECT_TRUE(v.isEmpty());
 }
 
-class VersaoPinpad : public ::testing::Test {
-protected:
-    void SetUp() override { HostFalso::Inicia(); }
-    void TearDown() override { HostFalso::Encerra(); }
-    QByteArray Campo10384() { return hostsim::estado().campos.le(CAMPO_AUTO_CAPTURA_ESTENDIDA, 0); }
-    bool Existe10384() { return hostsim::estado().campos.existe(CAMPO_AUTO_CAPTURA_ESTENDIDA, 0); }
-};
+using VersaoPinpad = HostTest;
 
 TEST_F(VersaoPinpad, ExtendedDataByMakerAndVersion) {
-    auto& h = HostFalso::estado();
-    h.df70 = "010DF7002ABCD";
-    h.bloco125 = Bloco125("OUTRO", "107B03");
-    h.retDF70 = 5; // would fail if asked
+    Roteiro("MontaDadosPinpad", {Bloco125("OUTRO", "107B03"), Bloco125("  gertec ", "107B03"),
+                                 Bloco125("GERTEC", "107B03"), Bloco125("OUTRO", "108A01")});
+    Roteiro("ObtemDadosPinpadAutoCapturaEstendidaTagDF70", {DF70("", 5), DF70("010DF7002ABCD"), DF70("010DF7002ABCD")});
     EXPECT_TRUE(VerificaVersaoAplicacaoTulen());
-    EXPECT_FALSE(Existe10384());
-
-    h.bloco125 = Bloco125("  gertec ", "107B03");
+    EXPECT_FALSE(Existe(CAMPO_AUTO_CAPTURA_ESTENDIDA)) << "another maker below 108A01 is not asked";
     EXPECT_FALSE(VerificaVersaoAplicacaoTulen()) << "GERTEC at 107B03 asks for the tag";
-    h.retDF70 = 0;
     EXPECT_TRUE(VerificaVersaoAplicacaoTulen());
-    EXPECT_EQ(Campo10384(), "52:ABCD");
-
-    hostsim::estado().campos.limpaTudo();
-    h.bloco125 = Bloco125("OUTRO", "108A01");
+    EXPECT_EQ(Le(CAMPO_AUTO_CAPTURA_ESTENDIDA), "52:ABCD");
+    Host().campos.limpaTudo();
     EXPECT_TRUE(VerificaVersaoAplicacaoTulen());
-    EXPECT_EQ(Campo10384(), "52:ABCD");
-    EXPECT_EQ(h.audit.back(), "Saiu : VerificaVersaoAplicacaoTulen");
+    EXPECT_EQ(Le(CAMPO_AUTO_CAPTURA_ESTENDIDA), "52:ABCD");
+    EXPECT_EQ(Audit().last(), "Saiu : VerificaVersaoAplicacaoTulen");
 }
 
 TEST_F(VersaoPinpad, FailuresWriteNothing) {
-    auto& h = HostFalso::estado();
-    h.bloco125 = Bloco125("GERTEC", "108A01");
-    h.retPinpad = 1;
+    Roteiro("MontaDadosPinpad", {Bloco125("GERTEC", "108A01", 1), Bloco125("GERTEC", "108A01"),
+                                 Bloco125("GERTEC", "108A01"), Bloco125("GERTEC", "108A01"),
+                                 QJsonObject{{"result", 0}, {"block", "GERTEC"}}});
+    Roteiro("ObtemDadosPinpadAutoCapturaEstendidaTagDF70",
+            {DF70("006DF7002ABCD"), DF70("010DF7009ABCD"), DF70("010DF7000")});
     EXPECT_FALSE(VerificaVersaoAplicacaoTulen());
-    h.retPinpad = 0;
-    h.df70 = "006DF7002ABCD";
     EXPECT_FALSE(VerificaVersaoAplicacaoTulen());
-    h.df70 = "010DF7009ABCD";
     EXPECT_FALSE(VerificaVersaoAplicacaoTulen());
-    h.df70 = "010DF7000";
     EXPECT_TRUE(VerificaVersaoAplicacaoTulen());
-    EXPECT_FALSE(Existe10384());
+    EXPECT_FALSE(Existe(CAMPO_AUTO_CAPTURA_ESTENDIDA));
     // A pinpad answer shorter than the version offset reads as no version.
-    h.bloco125 = "GERTEC";
     EXPECT_TRUE(VerificaVersaoAplicacaoTulen());
+    EXPECT_EQ(Chamadas("ObtemDadosPinpadAutoCapturaEstendidaTagDF70").size(), 3u);
 }
 
 } // namespace

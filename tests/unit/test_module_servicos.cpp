@@ -1,19 +1,11 @@
+// Reply services: their decoders, the selected product and the other-transactions menu.
 #include "Camposkora.h"
-#include "Koramain.h"
-#include "Capturaautokora.h"
-#include "Contextokora.h"
-#include "Constanteskora.h"
-#include "Servicoskora.h"
 #include "Menuoutrosconsulta.h"
-#include "Servicoskora.h"
-#include "estado.h"
-#include "platform.h"
-#include "test_module_hostfalso.h"
-
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "test_module_host.h"
 
 namespace {
+
+using namespace TesteHost;
 
 QByteArray U16(int v) { return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF); }
 
@@ -45,28 +37,12 @@ QByteArray ServicoOBytes(const std::vector<QByteArray>& entradas, const char* ts
 
 const unsigned char* B(const QByteArray& a) { return reinterpret_cast<const unsigned char*>(a.constData()); }
 
-void Grava(uint16_t campo, const QByteArray& v, uint16_t indice = 0) { hostsim::estado().campos.grava(campo, indice, v); }
-QByteArray Le(uint16_t campo, uint16_t indice = 0) { return hostsim::estado().campos.le(campo, indice); }
-bool Existe(uint16_t campo) { return hostsim::estado().campos.existe(campo, 0); }
-
 void GuardaServicos(const std::vector<QByteArray>& servicos) {
     Grava(CAMPO_QTD_SERVICOS_GUARDADOS, QByteArray::number(qlonglong(servicos.size())).rightJustified(4, '0'));
     for (size_t i = 0; i < servicos.size(); ++i) Grava(CAMPO_SERVICOS_GUARDADOS, servicos[i], uint16_t(i));
 }
 
-class ModuloServicos : public ::testing::Test {
-protected:
-    void SetUp() override {
-        HostFalso::Inicia();
-        Plataforma::DefineDiretorioHost(dir.path());
-        Produto.limpa();
-    }
-    void TearDown() override {
-        Plataforma::DefineDiretorioHost({});
-        HostFalso::Encerra();
-    }
-    QTemporaryDir dir;
-};
+using ModuloServicos = HostTest;
 
 } // namespace
 
@@ -177,7 +153,7 @@ TEST_F(ModuloServicos, ProductListSelectsTheProductAndCopiesItsAttributes) {
 
     // A code that is not in the table keeps the previous product.
     Grava(CAMPO_CODIGO_PRODUTO, "9999");
-    hostsim::estado().campos.limpa(CAMPO_ATRIBUTO_PRODUTO_95);
+    Host().campos.limpa(CAMPO_ATRIBUTO_PRODUTO_95);
     EXPECT_TRUE(ProcuraMontaListaProdutoSelecionado());
     EXPECT_EQ(Produto.codigo(), "0002");
     EXPECT_EQ(Le(CAMPO_ATRIBUTO_PRODUTO_95), "B");
@@ -207,22 +183,22 @@ TEST_F(ModuloServicos, FailedOReadGivesAnEmptyMenuAndRefetchesWhenDue) {
     EXPECT_EQ(ServicoO.cabecalho(), "000000");
     EXPECT_EQ(ServicoO.timeStamp(), "0000000000");
     EXPECT_EQ(ServicoO.quantidade(), 0);
-    EXPECT_EQ(HostFalso::estado().autorizacoes, 0);
+    EXPECT_EQ(Requisicoes(), 0);
 
     // Field 10224 "1": the list is fetched again first, without a dialog.
     Grava(CAMPO_ESTADO_MENU_OUTROS, "1");
-    HostFalso::estado().aoEnviar = [] {
-        EXPECT_EQ(Le(CAMPO_CODIGO_REQUISICAO), "49");
-        Grava(CAMPO_CODIGO_RESPOSTA, "00");
-        GuardaServicos({"O" + ServicoOBytes({EntradaO("0015", "15", "Conta", '0')}, "2026120699")});
-    };
+    const QByteArray o = "O" + ServicoOBytes({EntradaO("0015", "15", "Conta", '0')}, "2026120699");
+    Host().respostasAdquirente.append(QJsonObject{
+        {"fields", QJsonObject{{"1009", "00"}, {"20143", "0001"}}},
+        {"indexedHex", QJsonObject{{"20033", QJsonArray{QString::fromLatin1(o.toHex())}}}}});
     EXPECT_EQ(TrataServicoO(false), -100); // not asked to fetch
-    EXPECT_EQ(HostFalso::estado().autorizacoes, 0);
+    EXPECT_EQ(Requisicoes(), 0);
     EXPECT_EQ(TrataServicoO(true), 0);
-    EXPECT_EQ(HostFalso::estado().autorizacoes, 1);
+    ASSERT_EQ(Requisicoes(), 1);
+    EXPECT_EQ(Enviado(0, CAMPO_CODIGO_REQUISICAO), "49");
     EXPECT_EQ(ServicoO.quantidade(), 1);
     EXPECT_EQ(Le(CAMPO_CODIGO_RESPOSTA), "FF");
-    EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), "<msg 801>");
+    EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), M(801));
     // The new stamp differs from the kept one: the menu is marked and the stamp kept.
     EXPECT_EQ(Plataforma::LeIni("Cliente.ini", "MENU_OUTROS", "TimeStamp"), "2026120699");
     EXPECT_EQ(Le(CAMPO_ESTADO_MENU_OUTROS), "1");
