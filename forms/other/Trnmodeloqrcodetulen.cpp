@@ -9,6 +9,7 @@
 #include "pontal.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -134,4 +135,14 @@ void TFrmQRCode_Trn::btnCancLeituraQRCodeClick() {
     cancelada_ = true;
     PontalIniciaTransacao();
     Encerra(mrCancel);
+}
+
+void TFrmQRCode_Trn::keyPressEvent(QKeyEvent* e) {
+    // Escape answers the cancel button while it is offered, as a dialog's cancel button does.
+    if (e->key() == Qt::Key_Escape && btnCancLeituraQRCode->isVisible() && btnCancLeituraQRCode->isEnabled()) {
+        e->accept();
+        btnCancLeituraQRCode->click();
+        return;
+    }
+    TFrmTrn_Mod::keyPressEvent(e);
 }

@@ -25,6 +25,9 @@ public:
     void TVerificaQRCodeTimer();
     void btnCancLeituraQRCodeClick();
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     // The cancel button, unless the collection was cancelled once already.
     void OfereceCancelamento();

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <ZXing/ReadBarcode.h>
 
@@ -51,6 +52,10 @@ TEST_F(FormsOther, QrCodeNaTelaTrazOTextoDoCampo) {
     EXPECT_FALSE(f->TVerificaQRCode->isActive());
     EXPECT_TRUE(f->btnCancLeituraQRCode->isVisible());
     EXPECT_EQ(Decodifica(f->grab().toImage()), texto.toStdString());
+    // Escape is the offered cancel button.
+    QTest::keyClick(f, Qt::Key_Escape);
+    EXPECT_EQ(hostsim::estado().campos.le(CAMPO_QRCODE_CANCELADO, 0), QByteArray("1"));
+    EXPECT_EQ(f->result(), mrCancel);
     delete f;
 }
 
