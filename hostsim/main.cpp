@@ -11,6 +11,7 @@ int Uso(const char* porque) {
     if (porque) std::fprintf(stderr, "hostsim: %s\n", porque);
     std::fputs("usage: hostsim run SCENARIO.json [--module PATH] [--out RESULT.json] [--shots DIR]\n"
                "                   [--expect EXPECTED.json] [--summary] [--window] [--watchdog SECONDS]\n"
+               "                   [--card-data masked|full] [--keep-host DIR]\n"
                "       hostsim gallery DIR [--module PATH] [--window]\n"
                "       hostsim run --help\n",
                stderr);
@@ -47,6 +48,12 @@ int main(int argc, char** argv) {
         else if (a == "--out") ok = valor(o.saida);
         else if (a == "--shots") ok = valor(o.shots);
         else if (a == "--expect") ok = valor(o.expect);
+        else if (a == "--keep-host") ok = valor(o.guardaHost);
+        else if (a == "--card-data") {
+            QString s;
+            ok = valor(s) && (s == "masked" || s == "full");
+            o.cartaoCompleto = s == "full";
+        }
         else if (a == "--summary") o.resumo = true;
         else if (a == "--window") o.janela = true;
         else if (a == "--watchdog") {

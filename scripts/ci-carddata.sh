@@ -1,16 +1,29 @@
 #!/bin/sh
-# After the suite and the soak: no file the simulated host wrote may hold a
-# test card's full number, track data or security code. The secrets are the
-# cards named by the scenarios under tests/ and those the soak used; the
-# files are the soak's host directory and whatever host directories the
-# suite left under build/ci-tmp (the temporary directory of .ci/run).
+# After the suite and the soak: no file the simulated host wrote and no result
+# document may hold a test card's full number, track data or security code.
+# The secrets are the card data named by the scenarios under tests/ (every
+# number in their fields, not only those that pass the Luhn check) and the
+# soak's cards; the files are the host folders each scenario run kept
+# (build*/scenarios/*.host), the result documents beside them, the soak's
+# host folder and whatever the suite left under build/ci-tmp.
 set -eu
 cd "$(dirname "$0")/.."
 [ -x build/bin/tulen_carddata ] || cmake --build --preset default --target tulen_carddata
 secrets="tests"
 [ -f build/soak/cards.json ] && secrets="$secrets build/soak/cards.json"
+
+# First the check itself: a scenario's card planted in a scratch file must fail it.
+planted=$(mktemp -d)
+trap 'rm -rf "$planted"' EXIT
+printf 'left by mistake: 5555 6666 7777 8888 / 5555666677778888\n' >"$planted/planted.log"
+if build/bin/tulen_carddata --secrets $secrets --scan "$planted" >/dev/null; then
+  echo "carddata: the check did not see a card planted in $planted/planted.log"
+  exit 1
+fi
+echo "carddata: a planted card is seen"
+
 dirs=""
-for d in build/soak/host build/ci-tmp; do
+for d in build/scenarios build-asan/scenarios build/soak/host build/ci-tmp; do
   [ -d "$d" ] && dirs="$dirs $d"
 done
 if [ -z "$dirs" ]; then

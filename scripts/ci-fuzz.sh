@@ -38,8 +38,12 @@ for t in $targets; do
     echo "fuzz: $t FAILED; log build-fuzz/$t.log, reproducer in $found/"
     tail -n 60 "build-fuzz/$t.log"
     status=1
-  else
-    grep -E "^stat::number_of_executed_units|^#[0-9]+.*DONE" "build-fuzz/$t.log" | tail -n 2 || true
   fi
+  # Speed and what the run found: executions per second and the corpus growth.
+  execs=$(sed -n 's/^stat::average_exec_per_sec: *//p' "build-fuzz/$t.log" | tail -n 1)
+  novos=$(sed -n 's/^stat::new_units_added: *//p' "build-fuzz/$t.log" | tail -n 1)
+  nseeds=0
+  [ -n "$seeds" ] && nseeds=$(find "$seeds" -type f | wc -l)
+  echo "fuzz: $t: ${execs:-?} exec/s, corpus $nseeds seeds + ${novos:-?} new inputs ($(find "$work" -type f | wc -l) kept)"
 done
 exit $status

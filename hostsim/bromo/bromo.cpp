@@ -137,7 +137,9 @@ bool VerificaServico5(const QString& nome, int) {
 int RealizaPerguntasCamposLPergEx(const QString& titulo, int modo, QString& bufferTitulo) {
     hostsim::RegistraChamada(QStringLiteral("RealizaPerguntasCamposLPergEx"), {titulo, modo});
     QJsonObject saidas;
-    const int r = hostsim::RespostaInt(QStringLiteral("RealizaPerguntasCamposLPergEx"), 1, &saidas);
+    // Unscripted, the flow runs only when the reply asked for it.
+    const bool fluxo = estado().campos.le(20026).contains("FLUXOPERG:");
+    const int r = hostsim::RespostaInt(QStringLiteral("RealizaPerguntasCamposLPergEx"), fluxo ? 1 : 0, &saidas);
     bufferTitulo = saidas.contains("title") ? saidas.value("title").toString() : titulo;
     return r;
 }

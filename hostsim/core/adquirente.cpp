@@ -1,7 +1,11 @@
 #include "estado.h"
 #include "hostlib.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QJsonArray>
+#include <QTimer>
 #include <cstring>
 
 namespace hostsim {
@@ -64,9 +68,8 @@ int RespostaPadrao(const Requisicao& req, CamposHost& campos) {
     return 0;
 }
 
-int AplicaResposta(const QJsonObject& resposta, CamposHost& campos) {
-    LimpaResposta(campos);
-    if (resposta.value("noReply").toBool()) return 1;
+// The fields and services of a reply (or of its interim part).
+void EscreveResposta(const QJsonObject& resposta, CamposHost& campos) {
     QString erro;
     if (!AplicaCampos(resposta, campos, erro)) qWarning("hostsim: acquirer reply: %s", qPrintable(erro));
     if (resposta.contains("responseServices")) {
@@ -74,6 +77,36 @@ int AplicaResposta(const QJsonObject& resposta, CamposHost& campos) {
         if (!erro.isEmpty()) qWarning("hostsim: acquirer reply: %s", qPrintable(erro));
         campos.grava(20026, 0, reg);
     }
+}
+
+// Keeps the request open while the event loop runs, as a line does while the
+// customer acts elsewhere; true when the operator cancelled the collection
+// (field 10536 turned "1") before the time was up.
+bool EsperaPendente(int ms, bool jaCancelada) {
+    if (!QCoreApplication::instance()) return false;
+    auto cancelada = [&] { return !jaCancelada && estado().campos.le(10536) == "1"; };
+    QElapsedTimer decorrido;
+    decorrido.start();
+    QEventLoop laco;
+    QTimer vigia;
+    QObject::connect(&vigia, &QTimer::timeout, &laco, [&] {
+        if (cancelada() || decorrido.elapsed() >= ms) laco.quit();
+    });
+    vigia.start(5);
+    laco.exec();
+    return cancelada();
+}
+
+int AplicaResposta(const QJsonObject& resposta, CamposHost& campos, QJsonObject& registro) {
+    const bool jaCancelada = campos.le(10536) == "1";
+    LimpaResposta(campos);
+    if (resposta.value("noReply").toBool()) return 1;
+    if (resposta.contains("interim")) EscreveResposta(resposta.value("interim").toObject(), campos);
+    if (const int ms = resposta.value("pendingMs").toInt(); ms > 0 && EsperaPendente(ms, jaCancelada)) {
+        registro.insert("cancelled", true);
+        return 1;
+    }
+    EscreveResposta(resposta, campos);
     return 0;
 }
 
@@ -201,15 +234,19 @@ int EnviaAoAdquirente(const void* descritor, const QString& via, int modo) {
                                     {"format", e.formato},
                                     {"mode", e.modo},
                                     {"value", QString::fromLatin1(e.valor)}});
-    est.requisicoes.append(QJsonObject{
-        {"via", via}, {"mode", modo}, {"code", req.codigo}, {"flag", req.flag}, {"entries", entradas}});
+    QJsonObject registro{{"via", via}, {"mode", modo}, {"code", req.codigo}, {"flag", req.flag}, {"entries", entradas}};
+    const qsizetype posicao = est.requisicoes.size();
+    est.requisicoes.append(registro);
 
     // What the acquirer receives is the line's bytes, not the module's memory.
     const auto recebida = DecodificaRequisicao(CodificaRequisicao(req));
     if (!recebida) return -2;
 
-    if (!est.respostasAdquirente.isEmpty()) return AplicaResposta(est.respostasAdquirente.takeFirst(), est.campos);
-    return RespostaPadrao(*recebida, est.campos);
+    if (est.respostasAdquirente.isEmpty()) return RespostaPadrao(*recebida, est.campos);
+    const int r = AplicaResposta(est.respostasAdquirente.takeFirst(), est.campos, registro);
+    // A pending reply lets other requests go out meanwhile: this one keeps its place.
+    if (registro.contains("cancelled") && posicao < est.requisicoes.size()) est.requisicoes[posicao] = registro;
+    return r;
 }
 
 // ---- Reply services of field 20026: letter, three-digit length, text -------

@@ -2,6 +2,27 @@
 
 namespace hostsim {
 
+const QStringList& OperacoesRoteirizaveis() {
+    static const QStringList nomes = {
+        // pinpad and card
+        "LerCartao", "LerSenha", "ProcessaDadosEmv", "FinalizaProcessoKora", "ObtemConfirmacao", "ExibeMsgPinpad",
+        "RemoveCartao", "FinalizaComunicacaoPinpad", "AnalisaDadosCartao", "VerificaObtemNomePortadorCartao",
+        "GravaDadosTrocaDeParametrosPinpad", "MontaBufferDadosDUKPTBaixaTecnica", "PinPadSuportaFuncoesMultimidia",
+        "GeraQRCodeExibePinpad", "ComunicacaoSeguraXQ7RAtivo", "VerificaGravaDadosCriptografiaXQ7R",
+        "ObtemDadosKora", "MontaDadosPinpad", "ObtemDadosPinpadAutoCapturaEstendidaTagDF70",
+        // host dialogs and exchanges
+        "FazConsultaBins", "ValidarOperador", "MontaSelecionaListaProdutos", "RealizaPerguntasCamposLPergEx",
+        "VerificaTrataCampoProdXSAV", "VerificaTrataConsultaPlanoFinanciamentoCrediario",
+        "PontalEnviarFinalizacaoEx", "PontalIniciaTransacao", "PontalLimpaUltimaTrn", "PontalCapturaCodigoEmpresa",
+        "PontalGravaArquivo",
+        // host rules
+        "TransacoesHabilitadasIntPos", "TransacoesHabilitadas", "CompreSaqueHabilitado",
+        "TrataServicoC_TransacoesHabilitadasTerminal", "EhCartaoEMV", "EhCartaoChipComContato", "CartaoProcessaChip",
+        "VerificaSeCartaoLidoCHIP", "PermiteAlterarDados", "TrataRespostaServicoQ096", "ObtemConfirmacaoMoedaCliente",
+        "AtualizaDadosTrxMoedaSelecionada", "VerificaServico5", "ValidaTaxaServico", "VerificaCPF"};
+    return nomes;
+}
+
 QString AjudaOperacoes() {
     return QStringLiteral(
         "Scriptable host operations (\"script\": { \"Operation\": [answer, ...] }).\n"
@@ -27,12 +48,15 @@ QString AjudaOperacoes() {
         "  FazConsultaBins                  true   out: authorizer (default \"0125\"), second\n"
         "  ValidarOperador                  true\n"
         "  MontaSelecionaListaProdutos      the chosen index (default 0; -1 = abandoned)\n"
-        "  RealizaPerguntasCamposLPergEx    1      out: title (default: the title passed)\n"
+        "  RealizaPerguntasCamposLPergEx    non-zero only when field 20026 holds \"FLUXOPERG:\" (the\n"
+        "                                   reply's question flow ran), else 0;  out: title (default:\n"
+        "                                   the title passed)\n"
         "  VerificaTrataCampoProdXSAV       true\n"
         "  VerificaTrataConsultaPlanoFinanciamentoCrediario  true\n"
         "  PontalEnviarFinalizacaoEx, PontalIniciaTransacao, PontalLimpaUltimaTrn  0\n"
         "  PontalCapturaCodigoEmpresa       0 (1 = the company code is captured)\n"
-        "  PontalGravaArquivo               0 (non-zero: the file refuses, nothing stored)\n"
+        "  PontalGravaArquivo               0 (non-zero: the file refuses, nothing stored; the failure\n"
+        "                                   is listed under \"calls\", not under \"files\")\n"
         "\n"
         "Host rules (unscripted: the host's own logic):\n"
         "  TransacoesHabilitadasIntPos, TransacoesHabilitadas, CompreSaqueHabilitado,\n"
@@ -74,6 +98,11 @@ QString RegrasAdquirente() {
         "applied: \"clear\", then \"fields\", \"fieldsHex\", \"indexed\", \"indexedHex\";\n"
         "\"responseServices\" go into field 20026 (letter, three-digit length, text);\n"
         "\"noReply\": true leaves the reply fields empty and the call returns 1.\n"
+        "A pending reply, { \"pendingMs\": N, \"interim\": {reply keys}, ...the rest }, writes\n"
+        "\"interim\" at once, keeps the call open N ms while the event loop runs (timers,\n"
+        "operator actions, nested forms), then applies the rest. Field 10536 turning \"1\"\n"
+        "meanwhile (the operator cancelled) ends it as noReply would: the interim fields\n"
+        "stay, the call returns 1 and the request is marked \"cancelled\": true.\n"
         "With the queue empty, by the amount (digits of the request's field 1003, else\n"
         "the store's):\n"
         "  ends in \"99\"  no reply: the reply fields stay empty, the call returns 1\n"

@@ -59,6 +59,10 @@ bool TemControle(const QByteArray& v) {
 QString Hexa(const QByteArray& v) { return QString::fromLatin1(v.toHex()); }
 
 bool NumeroCampo(const QString& chave, uint16_t& campo) {
+    // Plain decimal digits only: " 1003", "+1003" or "01003" are typos, not 1003.
+    if (chave.isEmpty() || chave.size() > 5 || chave[0] == '0') return false;
+    for (QChar c : chave)
+        if (c < '0' || c > '9') return false;
     bool ok = false;
     const uint value = chave.toUInt(&ok);
     if (!ok || value == 0 || value > 0xFFFE) return false;

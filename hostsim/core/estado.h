@@ -10,6 +10,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <set>
 
@@ -79,6 +80,8 @@ HOSTSIM_API void RegistraChamada(const QString& operacao, const QJsonArray& argu
 // For `hostsim run --help`: every scriptable operation with its out-values,
 // and the rules the acquirer follows when no reply is queued.
 HOSTSIM_API QString AjudaOperacoes();
+// The names "script" accepts: every operation whose answer can be scripted.
+HOSTSIM_API const QStringList& OperacoesRoteirizaveis();
 HOSTSIM_API QString RegrasAdquirente();
 
 } // namespace hostsim

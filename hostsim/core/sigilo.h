@@ -4,6 +4,7 @@
 #include "campos.h"
 
 #include <QByteArray>
+#include <QJsonObject>
 
 namespace hostsim {
 
@@ -19,10 +20,19 @@ namespace hostsim {
 //   10176  the pinpad's tagged chip data (may carry the PIN block)
 HOSTSIM_API bool CampoSigiloso(int campo);
 
-// Masks every run of 13 or more digits to its first six and last four
+// Masks every run of 13 to 19 digits to its first six and last four
 // digits, the middle as '*', and what follows it up to the next blank, ';' or
-// '|' when a track separator ('=', '^', 'D') comes next. Shorter runs
-// (amounts, NSUs, dates) stay.
+// '|' when a track separator ('=', '^', 'D', 'd') comes next. A number
+// written in groups ("5555 6666 7777 8888", "5555-6666-7777-8888": a first
+// group of four, groups of four to six, one separator throughout, 13 to 19
+// digits) is masked alike. Shorter runs (amounts, NSUs, dates) stay.
 HOSTSIM_API QByteArray MascaraPan(const QByteArray& texto);
+
+// A result document as the runner writes it without --card-data full: the
+// values of the fields above (in the field maps, the snapshots and the
+// requests' entries) replaced by '*' of the same length, and every other text
+// through MascaraPan (hex texts decoded, masked and encoded again) but the
+// ini files and the file names, which the host does not mask either.
+HOSTSIM_API QJsonObject MascaraDocumento(const QJsonObject& resultado);
 
 } // namespace hostsim

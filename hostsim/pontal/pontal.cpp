@@ -35,10 +35,14 @@ int16_t PontalLimpaCampo(uint16_t campo) {
 }
 
 int16_t PontalGravaArquivo(void) {
-    estado().arquivos.append(hostsim::FotografiaCampos(estado().campos));
-    const int scriptado = hostsim::RespostaInt(QStringLiteral("PontalGravaArquivo"), 0);
-    if (scriptado != 0) return int16_t(scriptado); // a failing disk: nothing stored
-    return int16_t(hostsim::GravaTransacao(estado().campos));
+    int r = hostsim::RespostaInt(QStringLiteral("PontalGravaArquivo"), 0); // non-zero: a failing disk
+    if (r == 0) r = hostsim::GravaTransacao(estado().campos);
+    // "files" lists only what was stored; a refusal is a call like any other.
+    if (r == 0)
+        estado().arquivos.append(hostsim::FotografiaCampos(estado().campos));
+    else
+        hostsim::RegistraChamada(QStringLiteral("PontalGravaArquivo"), {r});
+    return int16_t(r);
 }
 
 int16_t PontalEnviarMensagem(const void* descritor) {

@@ -5,6 +5,10 @@
 #include "estado.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringList>
@@ -82,26 +86,40 @@ bool TeclaValida(const QString& k) {
 
 QString ValidaAcao(const QJsonObject& a, const QString& onde) {
     if (auto e = ChavesDesconhecidas(a, {"form", "type", "text", "key", "click", "select", "index", "messageBox",
-                                         "contains", "wait", "shot", "expectClosed", "timeout"},
+                                         "contains", "wait", "shot", "expectClosed", "timeout", "expect", "message",
+                                         "items", "lacks", "enabled", "visible", "focused"},
                                      onde);
         !e.isEmpty())
         return e;
     int tipos = 0;
-    for (const char* k : {"form", "type", "key", "click", "select", "messageBox", "wait", "shot", "expectClosed"})
+    for (const char* k : {"form", "type", "key", "click", "select", "messageBox", "wait", "shot", "expectClosed", "expect"})
         tipos += a.contains(k);
     if (tipos != 1)
-        return onde + ": one action per entry (form, type, key, click, select, messageBox, wait, shot, expectClosed)";
-    for (const char* k : {"form", "type", "click", "select", "shot"})
+        return onde + ": one action per entry (form, type, key, click, select, messageBox, wait, shot, expectClosed, "
+                      "expect)";
+    for (const char* k : {"form", "type", "click", "select", "shot", "expect"})
         if (a.contains(k) && (!a[k].isString() || a[k].toString().isEmpty()))
             return QStringLiteral("%1.%2: not a name").arg(onde, k);
+    const bool confere = a.contains("expect");
     if (a.contains("type") && !a["text"].isString()) return onde + ": \"type\" needs a \"text\"";
-    if (a.contains("text"))
-        if (auto e = ValidaTexto(a["text"], false, onde + ".text"); !e.isEmpty()) return e;
+    for (const char* k : {"text", "contains", "lacks"})
+        if (a.contains(k))
+            if (auto e = ValidaTexto(a[k], false, onde + "." + k); !e.isEmpty()) return e;
     if (a.contains("select") && !Inteiro(a["index"], 0, 1e6)) return onde + ": \"select\" needs an \"index\" >= 0";
-    if (a.contains("text") && !a.contains("type")) return onde + ": \"text\" without \"type\"";
+    if (a.contains("text") && !a.contains("type") && !confere) return onde + ": \"text\" without \"type\" or \"expect\"";
     if (a.contains("index") && !a.contains("select")) return onde + ": \"index\" without \"select\"";
-    if (a.contains("contains") && !a.contains("messageBox")) return onde + ": \"contains\" without \"messageBox\"";
-    if (a.contains("contains") && !a["contains"].isString()) return onde + ".contains: not a string";
+    if (a.contains("contains") && !a.contains("messageBox") && !confere)
+        return onde + ": \"contains\" without \"messageBox\" or \"expect\"";
+    for (const char* k : {"message", "items", "lacks", "enabled", "visible", "focused"})
+        if (a.contains(k) && !confere) return QStringLiteral("%1: \"%2\" without \"expect\"").arg(onde, k);
+    if (a.contains("message") && !Inteiro(a["message"], 0, 65535)) return onde + ".message: a message number";
+    for (const char* k : {"enabled", "visible", "focused"})
+        if (a.contains(k) && !a[k].isBool()) return QStringLiteral("%1.%2: not a boolean").arg(onde, k);
+    if (a.contains("items")) {
+        if (!a["items"].isArray()) return onde + ".items: not a list";
+        for (const auto& v : a["items"].toArray())
+            if (auto e = ValidaTexto(v, false, onde + ".items"); !e.isEmpty()) return e;
+    }
     if (a.contains("messageBox")) {
         const QString r = a["messageBox"].toString();
         if (r != "yes" && r != "no" && r != "ok" && r != "cancel")
@@ -121,32 +139,42 @@ const QStringList kChamadas = {"Initialize", "Finalize", "ObtemVersao", "Executa
                                "ExecutaPreAutorizacao", "ExecutaGenerico", "ExecutaConsultaCheque",
                                "RealizaConsultaMenuOutros"};
 
+// One reply, or the interim part of a pending one (no nesting there).
+QString ValidaResposta(const QJsonValue& v, const QString& de, bool interina) {
+    if (!v.isObject()) return de + ": not an object";
+    const QJsonObject r = v.toObject();
+    if (auto e = interina ? ChavesDesconhecidas(r, {"fields", "fieldsHex", "indexed", "indexedHex", "clear",
+                                                     "responseServices"}, de)
+                          : ChavesDesconhecidas(r, {"fields", "fieldsHex", "indexed", "indexedHex", "clear",
+                                                     "responseServices", "noReply", "pendingMs", "interim"}, de);
+        !e.isEmpty())
+        return e;
+    if (auto e = ValidaCampos(r, de); !e.isEmpty()) return e;
+    if (r.contains("noReply") && !r["noReply"].isBool()) return de + ".noReply: not a boolean";
+    if (r.contains("pendingMs") && !Inteiro(r["pendingMs"], 0, 600000)) return de + ".pendingMs: milliseconds";
+    if (r.contains("interim"))
+        if (auto e = ValidaResposta(r["interim"], de + ".interim", true); !e.isEmpty()) return e;
+    if (r.contains("responseServices") && !r["responseServices"].isArray())
+        return de + ".responseServices: not a list";
+    const QJsonArray servicos = r["responseServices"].toArray();
+    for (int j = 0; j < servicos.size(); ++j) {
+        const QString ds = QStringLiteral("%1.responseServices[%2]").arg(de).arg(j);
+        const QJsonObject so = servicos[j].toObject();
+        if (!servicos[j].isObject()) return ds + ": not an object";
+        if (auto e = ChavesDesconhecidas(so, {"letter", "text"}, ds); !e.isEmpty()) return e;
+        if (!so["letter"].isString() || so["letter"].toString().size() != 1) return ds + ".letter: one character";
+        if (auto e = ValidaTexto(so["text"], false, ds + ".text"); !e.isEmpty()) return e;
+        // Its length travels in three digits.
+        if (so["text"].toString().size() > 999) return ds + ".text: longer than 999 characters";
+    }
+    return {};
+}
+
 QString ValidaRespostas(const QJsonValue& v, const QString& onde) {
     if (!v.isArray()) return onde + ": not a list";
     const QJsonArray l = v.toArray();
-    for (int i = 0; i < l.size(); ++i) {
-        const QString de = QStringLiteral("%1[%2]").arg(onde).arg(i);
-        if (!l[i].isObject()) return de + ": not an object";
-        const QJsonObject r = l[i].toObject();
-        if (auto e = ChavesDesconhecidas(
-                r, {"fields", "fieldsHex", "indexed", "indexedHex", "clear", "responseServices", "noReply"}, de);
-            !e.isEmpty())
-            return e;
-        if (auto e = ValidaCampos(r, de); !e.isEmpty()) return e;
-        if (r.contains("noReply") && !r["noReply"].isBool()) return de + ".noReply: not a boolean";
-        if (r.contains("responseServices") && !r["responseServices"].isArray())
-            return de + ".responseServices: not a list";
-        const QJsonArray servicos = r["responseServices"].toArray();
-        for (int j = 0; j < servicos.size(); ++j) {
-            const QString ds = QStringLiteral("%1.responseServices[%2]").arg(de).arg(j);
-            const QJsonObject so = servicos[j].toObject();
-            if (!servicos[j].isObject()) return ds + ": not an object";
-            if (auto e = ChavesDesconhecidas(so, {"letter", "text"}, ds); !e.isEmpty()) return e;
-            if (!so["letter"].isString() || so["letter"].toString().size() != 1)
-                return ds + ".letter: one character";
-            if (auto e = ValidaTexto(so["text"], false, ds + ".text"); !e.isEmpty()) return e;
-        }
-    }
+    for (int i = 0; i < l.size(); ++i)
+        if (auto e = ValidaResposta(l[i], QStringLiteral("%1[%2]").arg(onde).arg(i), false); !e.isEmpty()) return e;
     return {};
 }
 
@@ -155,6 +183,8 @@ QString ValidaRoteiro(const QJsonValue& v, const QString& onde) {
     const QJsonObject o = v.toObject();
     for (auto it = o.begin(); it != o.end(); ++it) {
         const QString de = onde + "." + it.key();
+        if (!OperacoesRoteirizaveis().contains(it.key()))
+            return de + ": not a scriptable operation (hostsim run --help lists them)";
         if (!it.value().isArray()) return de + ": not a list of answers";
         const QJsonArray l = it.value().toArray();
         for (int i = 0; i < l.size(); ++i) {
@@ -213,8 +243,11 @@ QString ValidaHost(const QJsonObject& h) {
         if (!h["files"].isObject()) return "host.files: not an object";
         const QJsonObject arqs = h["files"].toObject();
         for (auto it = arqs.begin(); it != arqs.end(); ++it) {
-            if (it.key().isEmpty() || it.key().contains('/') || it.key().startsWith('.'))
-                return "host.files." + it.key() + ": a plain file name";
+            // Sub-folders are fine ("Audit/20261205.aud"); a way out of the host's folder is not.
+            const QStringList partes = it.key().split('/');
+            bool ok = !it.key().startsWith('/') && !it.key().contains('\\');
+            for (const QString& parte : partes) ok = ok && !parte.isEmpty() && parte != "." && parte != "..";
+            if (!ok) return "host.files." + it.key() + ": a relative file name, without \"..\"";
             if (auto e = ValidaTexto(it.value(), false, "host.files." + it.key()); !e.isEmpty()) return e;
         }
     }
@@ -222,13 +255,19 @@ QString ValidaHost(const QJsonObject& h) {
 }
 
 QString ValidaPasso(const QJsonObject& p, const QString& de) {
-    if (auto e = ChavesDesconhecidas(p, {"call", "handle", "arg", "operator", "fields", "fieldsHex", "indexed",
+    if (auto e = ChavesDesconhecidas(p, {"call", "open", "handle", "arg", "operator", "fields", "fieldsHex", "indexed",
                                          "indexedHex", "script", "acquirer", "snapshot"},
                                      de);
         !e.isEmpty())
         return e;
-    if (!kChamadas.contains(p["call"].toString()))
+    if (p.contains("open")) {
+        if (p.contains("call")) return de + ": \"call\" or \"open\", not both";
+        if (!p["open"].isString() || p["open"].toString().isEmpty()) return de + ".open: a form's component name";
+        for (const char* k : {"handle", "arg"})
+            if (p.contains(k)) return QStringLiteral("%1.%2: not for an \"open\" step").arg(de, k);
+    } else if (!kChamadas.contains(p["call"].toString())) {
         return de + ".call: one of " + kChamadas.join(", ");
+    }
     if (p.contains("snapshot") && !p["snapshot"].isBool()) return de + ".snapshot: not a boolean";
     if (p.contains("handle") && !Inteiro(p["handle"], 0, 4294967295.0)) return de + ".handle: a 32-bit window handle";
     if (p.contains("arg") && !Inteiro(p["arg"], -2147483648.0, 2147483647.0)) return de + ".arg: a 32-bit integer";
@@ -274,6 +313,88 @@ QString ValidaCenario(const QJsonObject& c) {
     }
     return {};
 }
+
+QString ChaveRepetida(const QByteArray& json) {
+    struct Nivel {
+        bool objeto;
+        QString dono;
+        QSet<QString> chaves;
+    };
+    QList<Nivel> pilha;
+    QString ultimaChave;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (c == '{' || c == '[') {
+            pilha.append({c == '{', ultimaChave, {}});
+            ultimaChave.clear();
+        } else if (c == '}' || c == ']') {
+            if (!pilha.isEmpty()) pilha.removeLast();
+            ultimaChave.clear();
+        } else if (c == '"') {
+            const qsizetype ini = i;
+            for (++i; i < json.size() && json[i] != '"'; ++i)
+                if (json[i] == '\\') ++i;
+            qsizetype j = i + 1;
+            while (j < json.size() && (json[j] == ' ' || json[j] == '\n' || json[j] == '\r' || json[j] == '\t')) ++j;
+            if (j >= json.size() || json[j] != ':' || pilha.isEmpty() || !pilha.last().objeto) continue;
+            const QJsonDocument d = QJsonDocument::fromJson("[" + json.mid(ini, i - ini + 1) + "]");
+            const QString chave = d.array().at(0).toString();
+            Nivel& n = pilha.last();
+            if (n.chaves.contains(chave))
+                return n.dono.isEmpty() ? QStringLiteral("duplicate key \"%1\"").arg(chave)
+                                        : QStringLiteral("duplicate key \"%1\" in \"%2\"").arg(chave, n.dono);
+            n.chaves.insert(chave);
+            ultimaChave = chave;
+        }
+    }
+    return {};
+}
+
+QString LeJsonLimitado(const QString& caminho, QJsonObject& saida) {
+    const QFileInfo fi(caminho);
+    if (!fi.exists()) return "cannot read " + caminho;
+    // A FIFO would block and a device would not end.
+    if (!fi.isFile()) return caminho + " is not a regular file";
+    if (fi.size() > kMaxCenario) return QStringLiteral("%1 is larger than %2 bytes").arg(caminho).arg(kMaxCenario);
+    QFile f(caminho);
+    if (!f.open(QIODevice::ReadOnly)) return "cannot read " + caminho;
+    const QByteArray bytes = f.read(kMaxCenario + 1);
+    if (bytes.size() > kMaxCenario) return QStringLiteral("%1 is larger than %2 bytes").arg(caminho).arg(kMaxCenario);
+    QJsonParseError pe;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &pe);
+    if (pe.error != QJsonParseError::NoError)
+        return QStringLiteral("%1: %2 at offset %3").arg(caminho, pe.errorString()).arg(pe.offset);
+    if (!doc.isObject()) return caminho + ": not a JSON object";
+    if (const QString e = ChaveRepetida(bytes); !e.isEmpty()) return caminho + ": " + e;
+    saida = doc.object();
+    return {};
+}
+
+namespace {
+QJsonObject Funde(QJsonObject base, const QJsonObject& sobre) {
+    for (auto it = sobre.begin(); it != sobre.end(); ++it) {
+        const QJsonValue b = base.value(it.key());
+        base[it.key()] = b.isObject() && it.value().isObject() ? QJsonValue(Funde(b.toObject(), it.value().toObject()))
+                                                                 : QJsonValue(it.value());
+    }
+    return base;
+}
+
+QString LeComBase(const QString& caminho, QJsonObject& saida, int profundidade) {
+    if (const QString e = LeJsonLimitado(caminho, saida); !e.isEmpty()) return e;
+    if (!saida.contains("base")) return {};
+    const QJsonValue base = saida.take("base");
+    if (!base.isString() || base.toString().isEmpty()) return caminho + ": base: not a file name";
+    if (profundidade >= 8) return caminho + ": base: more than 8 bases deep (a loop?)";
+    QJsonObject b;
+    const QString arquivo = QFileInfo(caminho).absoluteDir().filePath(base.toString());
+    if (const QString e = LeComBase(arquivo, b, profundidade + 1); !e.isEmpty()) return e;
+    saida = Funde(b, saida);
+    return {};
+}
+} // namespace
+
+QString LeCenario(const QString& caminho, QJsonObject& saida) { return LeComBase(caminho, saida, 0); }
 
 bool Contem(const QJsonValue& esperado, const QJsonValue& real, QString& onde, const QString& caminho) {
     if (esperado.isObject() && esperado.toObject().contains("$exact")) {

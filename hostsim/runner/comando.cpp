@@ -37,32 +37,27 @@ QString TextoOperacoes() {
 
 int Run(const Opcoes& opcoes) {
     QJsonObject esperado;
-    if (!opcoes.expect.isEmpty()) {
-        QFile f(opcoes.expect);
-        QJsonParseError pe;
-        if (!f.open(QIODevice::ReadOnly)) {
-            Escreve(stderr, "hostsim: cannot read " + opcoes.expect + "\n");
+    if (!opcoes.expect.isEmpty())
+        if (const QString e = LeJsonLimitado(opcoes.expect, esperado); !e.isEmpty()) {
+            Escreve(stderr, "hostsim: " + e + "\n");
             return 2;
         }
-        const QJsonDocument d = QJsonDocument::fromJson(f.readAll(), &pe);
-        if (pe.error != QJsonParseError::NoError || !d.isObject()) {
-            Escreve(stderr, QStringLiteral("hostsim: %1 is not a JSON object: %2\n").arg(opcoes.expect, pe.errorString()));
-            return 2;
-        }
-        esperado = d.object();
-    }
 
     QJsonObject resultado;
     int rc = ExecutaIsolado(opcoes, resultado);
     const QByteArray json = QJsonDocument(resultado).toJson(QJsonDocument::Indented);
     if (opcoes.saida.isEmpty()) {
         std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
-        std::fflush(stdout);
+        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+            Escreve(stderr, "hostsim: cannot write the result to standard output\n");
+            return 1;
+        }
     } else {
         QDir().mkpath(QFileInfo(opcoes.saida).absolutePath());
         QFile f(opcoes.saida);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(json) != json.size()) {
-            Escreve(stderr, "hostsim: cannot write " + opcoes.saida + "\n");
+        // The data reaches the file only at the flush: a full disk shows there.
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(json) != json.size() || !f.flush()) {
+            Escreve(stderr, "hostsim: cannot write " + opcoes.saida + ": " + f.errorString() + "\n");
             return 1;
         }
     }
@@ -166,6 +161,7 @@ QString Ajuda() {
     return QStringLiteral(R"(usage:
   hostsim run SCENARIO.json [--module PATH] [--out RESULT.json] [--shots DIR]
                             [--expect EXPECTED.json] [--summary] [--window] [--watchdog SECONDS]
+                            [--card-data masked|full] [--keep-host DIR]
   hostsim gallery DIR [--module PATH] [--window]
   hostsim run --help
 
@@ -183,10 +179,27 @@ still gives a result with "ok": false. Offscreen unless --window.
   --summary         a short human summary on standard output, after the result
   --window          show the windows on the real display
   --watchdog S      a call that lets the event loop stall S seconds is killed (default 60)
+  --card-data M     "masked" (default): card data in the result is masked as in the host's
+                    own files: a card number (also in groups, "5555 6666 7777 8888") keeps
+                    its first six and last four digits, the rest of a track after its
+                    separator (= ^ D d) becomes '*'; the values of fields 10104, 10109,
+                    10110, 10149, 10176, 10201, 10225, 20001 and 20035 (track data, PIN
+                    data, security codes) become '*' of the same length, in "fields",
+                    "files", "steps" snapshots and the requests' "entries" alike (in hex
+                    forms the bytes are masked). "full": everything as it was.
+  --keep-host DIR   the host's directory is DIR (emptied first) and stays after the run
 exit status: 0 the scenario ran to its end (or matched --expect), 1 the run failed
-(a step timed out, the module crashed or hung, bad scenario, or no match), 2 bad arguments.
+(a step timed out, the module crashed or hung, bad scenario, no match, or the result
+could not be written), 2 bad arguments.
+
+scenario files: regular files of at most 4 MiB (no FIFO, no device); a key repeated
+within one object is an error, as is any unknown key, an unknown script operation or
+a field number that is not plain decimal digits (" 1003", "+1003", "01003").
 
 scenario keys (unknown keys are errors):
+  base                "relative/path.json" (to the scenario's folder): read first, may have a
+                      base of its own; the scenario's keys merge over it, objects key by
+                      key, lists replaced
   now                 "YYYY-MM-DDTHH:MM:SS": the module's clock at the start; runs on
   host.fields         { "N": "text" }  field N, element 0 (Latin-1; \u0000 is a zero byte)
   host.fieldsHex      { "N": "hex" }
@@ -198,12 +211,14 @@ scenario keys (unknown keys are errors):
   host.permiteAlterarDados  boolean (absent: true)
   host.refuseWrites   [fields] whose writes fail and change nothing
   host.ini            { "File.ini": { "SECTION": { "Key": "value" } } }
-  host.files          { "name": "content" } placed in the host's directory
+  host.files          { "name": "content" } placed in the host's directory; a name may
+                      hold sub-folders ("Audit/20261205.aud"), never ".." or a leading "/"
   script              { "Operation": [answer, ...] } one answer per call: a number, a
                       boolean or { "result": ..., out-value: ... }
   acquirer            [reply, ...] one per request: fields, fieldsHex, indexed,
-                      indexedHex, clear [fields], responseServices [{letter, text}],
-                      noReply true
+                      indexedHex, clear [fields], responseServices [{letter, text (at
+                      most 999 characters)}], noReply true, pendingMs N with interim
+                      {reply keys} (see the acquirer's rules below)
   steps               [ { call, handle (0), arg (0), fields, fieldsHex, indexed,
                       indexedHex, script, acquirer, operator: [actions], snapshot } ]
                       call: Initialize Finalize ObtemVersao ExecutaVenda ExecutaFuncaoADM
@@ -212,9 +227,16 @@ scenario keys (unknown keys are errors):
                       reported as "label" in the step's result)
                       snapshot true (an addition): the step's result also holds
                       fields, fieldsHex and indexed as they are when the call returns
+  steps (open)        { open: "FrmName", fields..., script, acquirer, operator, snapshot }
+                      runs the module's form by its component name with no parent
+                      (Kora41AbreForm: Produto and the reply services refreshed first);
+                      reported as { "open": NAME, "modalResult": N }; a form the module
+                      does not have fails the run
 
 operator actions, on the active modal window; each waits up to 5000 ms or "timeout":
-  {"form": NAME}                 the active modal form has this objectName
+  {"form": NAME}                 the active modal form has this objectName, or a form of
+                                 that name was shown since the previous action (even if
+                                 it has closed since)
   {"type": CONTROL, "text": T}   focus the control, type T as key presses
   {"key": K}                     Enter Escape Tab Backspace Up Down F1..F12 or one character,
                                  to the focused control
@@ -222,6 +244,18 @@ operator actions, on the active modal window; each waits up to 5000 ms or "timeo
   {"select": CONTROL, "index": I}  a list (clicked) or combo box (chosen) entry
   {"messageBox": "yes"|"no"|"ok"|"cancel", "contains": TEXT}
   {"wait": MS}  {"shot": NAME}  {"expectClosed": true}
+  {"expect": CONTROL, "text": T, "contains": T, "lacks": T, "message": N, "items": [...],
+   "enabled": B, "visible": B, "focused": B}   (each key optional) waits until the control
+                                 of the topmost open module form (even under a message box)
+                                 shows that state. Its text: a label's, button's or group's
+                                 caption without "&" markers, an edit's text(), a memo's
+                                 lines joined by "\n", a list's entries joined by "\n", a
+                                 combo box's current item. "message" N: the text contains
+                                 message N of the table ("&" removed); "items": every entry
+                                 of a list or combo box, in order; "lacks": the text does not
+                                 contain it; "enabled"/"visible": Qt's isEnabled()/isVisible();
+                                 "focused": the form's focus widget. On time-out the failure
+                                 says what the control showed.
   A call that returns with actions left (other than expectClosed), an action that times
   out, or a form or message box left 5 s with no action to play fails the run; the
   runner closes what is open and says so in "failure".

@@ -4,10 +4,13 @@
 #include "runner.h"
 
 #include "estado.h"
+#include "sigilo.h"
 #include "platform.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -15,7 +18,9 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <dlfcn.h>
 #include <unistd.h>
 
@@ -26,6 +31,7 @@ using FnVazia = void (*)();
 using FnVersao = void (*)(char*, char*);
 using FnExec = void (*)(uint32_t, int32_t);
 using FnMenu = void (*)(uint32_t, QLabel*);
+using FnAbre = int (*)(const char*);
 
 QJsonObject Falhou(const QString& porque) { return {{"ok", false}, {"failure", porque}}; }
 
@@ -97,7 +103,9 @@ QString PreparaHost(const QJsonObject& c, const QString& dir) {
     }
     const QJsonObject arquivos = h["files"].toObject();
     for (auto a = arquivos.begin(); a != arquivos.end(); ++a) {
-        QFile saida(QDir(dir).filePath(a.key()));
+        const QString caminho = QDir(dir).filePath(a.key());
+        QDir().mkpath(QFileInfo(caminho).absolutePath());
+        QFile saida(caminho);
         QByteArray b;
         TextoParaLatin1(a.value().toString(), b);
         if (!saida.open(QIODevice::WriteOnly) || saida.write(b) != b.size())
@@ -108,7 +116,7 @@ QString PreparaHost(const QJsonObject& c, const QString& dir) {
 }
 
 // Everything the result reports, as it stands now.
-QJsonObject MontaResultado(const QJsonArray& passos, const Operador& op, const QString& dir) {
+QJsonObject MontaResultado(const QJsonArray& passos, const Operador& op, const QString& dir, bool mascara) {
     const Estado& e = estado();
     QJsonObject r{{"ok", op.falha.isEmpty()}};
     if (!op.falha.isEmpty()) r["failure"] = op.falha;
@@ -125,9 +133,14 @@ QJsonObject MontaResultado(const QJsonArray& passos, const Operador& op, const Q
     r["calls"] = e.chamadas;
     QJsonObject inis, mensagens;
     QJsonArray nomes;
-    for (const QFileInfo& fi : QDir(dir).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        nomes.append(fi.fileName());
-        if (fi.suffix().compare("ini", Qt::CaseInsensitive) == 0) inis[fi.fileName()] = LeIniArquivo(fi.filePath());
+    QStringList todos;
+    for (QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+        todos << QDir(dir).relativeFilePath(it.next());
+    todos.sort();
+    for (const QString& nome : todos) {
+        nomes.append(nome);
+        if (!nome.contains('/') && nome.endsWith(".ini", Qt::CaseInsensitive))
+            inis[nome] = LeIniArquivo(QDir(dir).filePath(nome));
     }
     for (auto it = e.mensagensLidas.begin(); it != e.mensagensLidas.end(); ++it)
         mensagens[QString::number(it.key())] = it.value();
@@ -136,21 +149,54 @@ QJsonObject MontaResultado(const QJsonArray& passos, const Operador& op, const Q
     r["messages"] = mensagens;
     r["unused"] = QJsonObject{{"script", e.roteiro.naoUsadas()}, {"acquirer", int(e.respostasAdquirente.size())}};
     if (!op.fotos.isEmpty()) r["shots"] = QJsonArray::fromStringList(op.fotos);
-    return r;
+    r["cardData"] = mascara ? "masked" : "full";
+    return mascara ? MascaraDocumento(r) : r;
 }
 
-// Kept up to date on disk so that a crash or a hang of the module still
-// leaves what happened up to that point; replaced in one rename.
-void GravaParcial(const QString& caminho, QJsonObject r, const QString& emCurso) {
-    if (caminho.isEmpty()) return;
-    if (!emCurso.isEmpty()) r["_running"] = emCurso;
+// Replaced in one rename, so the parent never reads half a document.
+void GravaAtomico(const QString& caminho, const QByteArray& dados) {
     const QString temp = caminho + ".tmp";
     QFile f(temp);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
-    f.write(QJsonDocument(r).toJson(QJsonDocument::Compact));
+    f.write(dados);
     f.close();
     std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(caminho).constData());
 }
+
+// What the child leaves for its parent in case it dies: the steps and the one
+// in progress as lines appended to a journal (a constant cost per step), and
+// the rest of the result rewritten only as often as it stays a small share of
+// the run's time, so a long scenario costs the same per sale as a short one.
+class Rastro {
+public:
+    explicit Rastro(const QString& parcial) : parcial_(parcial) {
+        if (!parcial_.isEmpty()) diario_.setFileName(parcial_ + ".steps");
+        if (!parcial_.isEmpty()) diario_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+    }
+    void Passo(int indice, const QJsonObject& entrada, const QString& emCurso) {
+        if (!diario_.isOpen()) return;
+        QJsonObject linha{{"running", emCurso}};
+        if (indice >= 0) linha.insert("index", indice), linha.insert("entry", entrada);
+        diario_.write(QJsonDocument(linha).toJson(QJsonDocument::Compact) + '\n');
+    }
+    void Resultado(const std::function<QJsonObject()>& monta, bool forcado) {
+        if (parcial_.isEmpty()) return;
+        if (!forcado && escreveu_ && desde_.nsecsElapsed() < std::max<qint64>(50'000'000, 10 * custoNs_)) return;
+        QElapsedTimer t;
+        t.start();
+        GravaAtomico(parcial_, QJsonDocument(monta()).toJson(QJsonDocument::Compact));
+        custoNs_ = t.nsecsElapsed();
+        desde_.start();
+        escreveu_ = true;
+    }
+
+private:
+    QString parcial_;
+    QFile diario_;
+    QElapsedTimer desde_;
+    qint64 custoNs_ = 0;
+    bool escreveu_ = false;
+};
 
 } // namespace
 
@@ -161,33 +207,31 @@ QString ModuloPadrao() {
 
 int Executa(const Opcoes& opcoes, QJsonObject& resultado) {
     Plataforma::GaranteAplicacao();
-    QFile f(opcoes.cenario);
-    if (!f.open(QIODevice::ReadOnly)) {
-        resultado = Falhou("cannot read the scenario " + opcoes.cenario);
+    QJsonObject c;
+    if (const QString e = LeCenario(opcoes.cenario, c); !e.isEmpty()) {
+        resultado = Falhou("bad scenario: " + e);
         return 1;
     }
-    QJsonParseError pe;
-    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &pe);
-    if (pe.error != QJsonParseError::NoError || !doc.isObject()) {
-        resultado = Falhou("bad scenario: " + (pe.error != QJsonParseError::NoError
-                                                   ? QStringLiteral("%1 at offset %2").arg(pe.errorString()).arg(pe.offset)
-                                                   : QStringLiteral("not a JSON object")));
-        return 1;
-    }
-    const QJsonObject c = doc.object();
     if (const QString e = ValidaCenario(c); !e.isEmpty()) {
         resultado = Falhou("bad scenario: " + e);
         return 1;
     }
 
-    // Inside the isolated run's own folder, which goes away even after a crash.
+    // Inside the isolated run's own folder, which goes away even after a
+    // crash, unless the host's files are to be kept for a later look.
     const QString base = opcoes.parcial.isEmpty() ? QDir::tempPath() : QFileInfo(opcoes.parcial).absolutePath();
-    QTemporaryDir dir(base + QStringLiteral("/hostsim-XXXXXX"));
-    if (!dir.isValid()) {
+    QTemporaryDir temporario(base + QStringLiteral("/hostsim-XXXXXX"));
+    QString dir = temporario.path();
+    if (!opcoes.guardaHost.isEmpty()) {
+        dir = QDir(opcoes.guardaHost).absolutePath();
+        QDir(dir).removeRecursively();
+        if (!QDir().mkpath(dir)) dir.clear();
+    }
+    if (!temporario.isValid() || dir.isEmpty()) {
         resultado = Falhou("cannot create the host's directory");
         return 1;
     }
-    Plataforma::DefineDiretorioHost(dir.path());
+    Plataforma::DefineDiretorioHost(dir);
     struct Restaura {
         ~Restaura() {
             Plataforma::DefineDiretorioHost({});
@@ -195,12 +239,14 @@ int Executa(const Opcoes& opcoes, QJsonObject& resultado) {
         }
     } restaura;
     Plataforma::DefineAgora(c.contains("now") ? QDateTime::fromString(c["now"].toString(), Qt::ISODate) : QDateTime());
-    if (const QString e = PreparaHost(c, dir.path()); !e.isEmpty()) {
+    if (const QString e = PreparaHost(c, dir); !e.isEmpty()) {
         resultado = Falhou(e);
         return 1;
     }
 
+    Rastro rastro(opcoes.parcial);
     const QString caminho = opcoes.modulo.isEmpty() ? ModuloPadrao() : opcoes.modulo;
+    rastro.Passo(-1, {}, QString::fromLatin1(kCarregando));
     void* lib = dlopen(QFile::encodeName(caminho).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!lib) {
         resultado = Falhou(QStringLiteral("cannot load the module %1: %2").arg(caminho, QString::fromLocal8Bit(dlerror())));
@@ -216,13 +262,13 @@ int Executa(const Opcoes& opcoes, QJsonObject& resultado) {
 
     Operador operador(opcoes.shots, opcoes.batimento, opcoes.vigiaSegundos);
     QJsonArray passos;
-    QString emCurso;
-    auto parcial = [&] { GravaParcial(opcoes.parcial, MontaResultado(passos, operador, dir.path()), emCurso); };
-    operador.aoMudar = parcial;
+    const bool mascara = !opcoes.cartaoCompleto;
+    auto monta = [&] { return MontaResultado(passos, operador, dir, mascara); };
+    operador.aoMudar = [&] { rastro.Resultado(monta, false); };
 
     auto chamaVazia = [&](const char* nome, const QString& quando) {
-        emCurso = quando;
-        parcial();
+        rastro.Passo(-1, {}, quando);
+        rastro.Resultado(monta, false);
         operador.Passo(quando, {});
         reinterpret_cast<FnVazia>(simbolo(nome))();
         operador.FimDoPasso();
@@ -232,26 +278,32 @@ int Executa(const Opcoes& opcoes, QJsonObject& resultado) {
     const QJsonArray lista = c["steps"].toArray();
     for (int i = 0; i < lista.size() && operador.falha.isEmpty(); ++i) {
         const QJsonObject p = lista[i].toObject();
-        const QString chamada = p["call"].toString();
-        const QString nome = QStringLiteral("step %1 (%2)").arg(i).arg(chamada);
+        const bool abre = p.contains("open");
+        const QString chamada = abre ? QStringLiteral("Kora41AbreForm") : p["call"].toString();
+        const QString nome = abre ? QStringLiteral("step %1 (open %2)").arg(i).arg(p["open"].toString())
+                                  : QStringLiteral("step %1 (%2)").arg(i).arg(chamada);
         QString erro;
         AplicaCampos(p, estado().campos, erro); // checked with the scenario
         AcrescentaRoteiros(estado(), p);
         void* fn = simbolo(chamada);
-        QJsonObject r{{"call", chamada}, {"returned", false}};
+        QJsonObject r = abre ? QJsonObject{{"open", p["open"]}, {"modalResult", QJsonValue()}}
+                             : QJsonObject{{"call", chamada}, {"returned", false}};
+        passos.append(r);
         if (!fn) {
-            passos.append(r);
             operador.Passo(nome, {});
             operador.Falha("the module does not export " + chamada);
             break;
         }
-        passos.append(r);
-        emCurso = nome;
-        parcial();
+        rastro.Passo(i, r, nome);
+        rastro.Resultado(monta, false);
         operador.Passo(nome, p["operator"].toArray());
         const uint32_t handle = uint32_t(p["handle"].toInteger());
         const int32_t arg = int32_t(p["arg"].toInteger());
-        if (chamada == "Initialize" || chamada == "Finalize") {
+        if (abre) {
+            const int modal = reinterpret_cast<FnAbre>(fn)(p["open"].toString().toLatin1().constData());
+            r["modalResult"] = modal;
+            if (modal == -1) operador.Falha("the module has no form " + p["open"].toString());
+        } else if (chamada == "Initialize" || chamada == "Finalize") {
             reinterpret_cast<FnVazia>(fn)();
         } else if (chamada == "ObtemVersao") {
             // Larger than any version text; the module is trusted to end it.
@@ -268,21 +320,22 @@ int Executa(const Opcoes& opcoes, QJsonObject& resultado) {
         } else {
             reinterpret_cast<FnExec>(fn)(handle, arg);
         }
-        r["returned"] = true;
+        if (!abre) r["returned"] = true;
         if (p["snapshot"].toBool()) {
             const QJsonObject foto = FotografiaCampos(estado().campos);
             for (auto it = foto.begin(); it != foto.end(); ++it) r[it.key()] = it.value();
         }
         passos[i] = r;
+        rastro.Passo(i, r, {});
         operador.FimDoPasso();
         QApplication::processEvents();
     }
     chamaVazia("Finalize", QStringLiteral("unloading (Finalize)"));
-    emCurso.clear();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    resultado = MontaResultado(passos, operador, dir.path());
-    GravaParcial(opcoes.parcial, resultado, QStringLiteral("unloading the module (dlclose)"));
+    resultado = monta();
+    rastro.Passo(-1, {}, QStringLiteral("unloading the module (dlclose)"));
+    rastro.Resultado([&] { return resultado; }, true);
     dlclose(lib);
     return resultado["ok"].toBool() ? 0 : 1;
 }

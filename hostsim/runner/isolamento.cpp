@@ -104,19 +104,37 @@ int ExecutaIsolado(const Opcoes& opcoes, QJsonObject& resultado) {
         return resultado["ok"].toBool() ? WEXITSTATUS(status) : 1;
     }
 
-    // What the child last wrote, with the reason it stopped there.
+    // What the child last wrote, its steps as its journal has them, and the
+    // reason it stopped where it did.
     resultado = LeJson(parcial);
-    const QString onde = resultado.take("_running").toString();
+    QString onde;
+    QJsonArray passos = resultado["steps"].toArray();
+    QFile diario(parcial + ".steps");
+    if (diario.open(QIODevice::ReadOnly))
+        for (const QByteArray& linha : diario.readAll().split('\n')) {
+            const QJsonObject l = QJsonDocument::fromJson(linha).object();
+            if (l.isEmpty()) continue; // a line cut short by the crash
+            onde = l["running"].toString();
+            if (!l.contains("index")) continue;
+            const int i = l["index"].toInt();
+            while (passos.size() <= i) passos.append(QJsonValue());
+            passos[i] = l["entry"];
+        }
+    resultado["steps"] = passos;
     QString porque;
     if (travou)
         porque = QStringLiteral("the module made no progress for %1 s (hung); killed by the runner").arg(opcoes.vigiaSegundos);
+    else if (WIFSIGNALED(status) && onde == QLatin1String(kCarregando))
+        porque = QStringLiteral("the module crashed while loading the module (signal %1, %2)")
+                     .arg(WTERMSIG(status))
+                     .arg(strsignal(WTERMSIG(status)));
     else if (WIFSIGNALED(status))
         porque = QStringLiteral("the module crashed (signal %1, %2)").arg(WTERMSIG(status)).arg(strsignal(WTERMSIG(status)));
     else
         porque = QStringLiteral("the run ended with status %1 before writing its result").arg(WEXITSTATUS(status));
     const QString anterior = resultado["failure"].toString();
     resultado["ok"] = false;
-    resultado["failure"] = (onde.isEmpty() ? porque : onde + ": " + porque) +
+    resultado["failure"] = (onde.isEmpty() || onde == QLatin1String(kCarregando) ? porque : onde + ": " + porque) +
                            (anterior.isEmpty() ? QString() : QStringLiteral(" (after: %1)").arg(anterior));
     return 1;
 }

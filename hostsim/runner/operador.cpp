@@ -1,15 +1,22 @@
 #include "operador.h"
 
+#include "hostlib.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QGroupBox>
 #include <QJsonDocument>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 
 #include <unistd.h>
 
@@ -101,6 +108,40 @@ void Clica(QWidget* alvo, QPoint ponto) {
     QApplication::sendEvent(w, &s);
 }
 
+// A caption as the operator reads it: "&&" is an ampersand, "&x" underlines x.
+QString SemAceleradores(const QString& s) {
+    QString r;
+    r.reserve(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i] == '&' && ++i >= s.size()) break;
+        r += s[i];
+    }
+    return r;
+}
+
+QStringList Itens(QWidget* c) {
+    QStringList r;
+    if (auto* cb = qobject_cast<QComboBox*>(c))
+        for (int i = 0; i < cb->count(); ++i) r << cb->itemText(i);
+    if (auto* v = qobject_cast<QAbstractItemView*>(c); v && v->model())
+        for (int i = 0; i < v->model()->rowCount(v->rootIndex()); ++i)
+            r << v->model()->index(i, 0, v->rootIndex()).data().toString();
+    return r;
+}
+
+// The text a control shows, as the expect action compares it.
+QString TextoDe(QWidget* c) {
+    if (auto* l = qobject_cast<QLabel*>(c)) return SemAceleradores(l->text());
+    if (auto* b = qobject_cast<QAbstractButton*>(c)) return SemAceleradores(b->text());
+    if (auto* e = qobject_cast<QLineEdit*>(c)) return e->text();
+    if (auto* m = qobject_cast<QPlainTextEdit*>(c)) return m->toPlainText();
+    if (auto* m = qobject_cast<QTextEdit*>(c)) return m->toPlainText();
+    if (auto* cb = qobject_cast<QComboBox*>(c)) return cb->currentText();
+    if (qobject_cast<QAbstractItemView*>(c)) return Itens(c).join('\n');
+    if (auto* g = qobject_cast<QGroupBox*>(c)) return SemAceleradores(g->title());
+    return c->property("text").toString();
+}
+
 } // namespace
 
 Operador::Operador(const QString& shots, int batimento, int vigiaSegundos)
@@ -124,6 +165,7 @@ void Operador::Passo(const QString& nome, const QJsonArray& acoes) {
     atual_ = 0;
     pendente_ = false;
     motivo_.clear();
+    formsDesde_ = int(forms.size());
     inicioAcao_.start();
     ocioso_.start();
     progresso_.start();
@@ -229,6 +271,53 @@ QWidget* Operador::Ativa() const {
     return w && w->isVisible() ? w : nullptr;
 }
 
+// The newest module form still open: expect looks there even while a
+// message box stands above it.
+QDialog* Operador::FormDoTopo() const {
+    for (qsizetype i = abertos_.size(); i-- > 0;)
+        if (!abertos_[i].caixa && abertos_[i].dialogo && abertos_[i].dialogo->isVisible()) return abertos_[i].dialogo;
+    return nullptr;
+}
+
+bool Operador::Confere(const QJsonObject& a) {
+    QDialog* f = FormDoTopo();
+    if (!f) {
+        motivo_ = "no module form is open";
+        return false;
+    }
+    const QString nome = a["expect"].toString();
+    auto* c = f->findChild<QWidget*>(nome);
+    if (!c) {
+        motivo_ = QStringLiteral("\"%1\" has no control \"%2\"").arg(f->objectName(), nome);
+        return false;
+    }
+    const QString texto = TextoDe(c);
+    const bool focado = f->focusWidget() == c;
+    QStringList falhas;
+    if (a.contains("text") && texto != a["text"].toString()) falhas << "text";
+    if (a.contains("contains") && !texto.contains(a["contains"].toString())) falhas << "contains";
+    if (a.contains("lacks") && texto.contains(a["lacks"].toString())) falhas << "lacks";
+    if (a.contains("message") && !texto.contains(SemAceleradores(TextoMensagem(a["message"].toInt()))))
+        falhas << "message";
+    if (a.contains("items")) {
+        QStringList esperados;
+        for (const auto& v : a["items"].toArray()) esperados << v.toString();
+        if (Itens(c) != esperados) falhas << "items";
+    }
+    if (a.contains("enabled") && c->isEnabled() != a["enabled"].toBool()) falhas << "enabled";
+    if (a.contains("visible") && c->isVisible() != a["visible"].toBool()) falhas << "visible";
+    if (a.contains("focused") && focado != a["focused"].toBool()) falhas << "focused";
+    if (falhas.isEmpty()) return true;
+    motivo_ = QStringLiteral("\"%1\" of \"%2\" shows %3 (%4, %5, %6%7); unmet: %8")
+                  .arg(nome, f->objectName(),
+                       QString::fromUtf8(QJsonDocument(QJsonArray{texto}).toJson(QJsonDocument::Compact)).mid(1).chopped(1),
+                       c->isEnabled() ? "enabled" : "disabled", c->isVisible() ? "visible" : "hidden",
+                       focado ? "focused" : "not focused",
+                       a.contains("items") ? ", items " + QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(Itens(c))).toJson(QJsonDocument::Compact)) : QString(),
+                       falhas.join(", "));
+    return false;
+}
+
 QWidget* Operador::Controle(QWidget* janela, const QString& nome) {
     auto* c = janela->findChild<QWidget*>(nome);
     if (!c) {
@@ -260,6 +349,16 @@ bool Operador::Tenta(const QJsonObject& a) {
         motivo_ = "a module form is still open";
         return !FormAberto();
     }
+    if (a.contains("expect")) return Confere(a);
+    if (a.contains("form")) {
+        // Met by a form shown since the previous action even when it has
+        // closed already: a short-lived form must not be missed between two ticks.
+        for (int i = formsDesde_; i < forms.size(); ++i)
+            if (forms[i].toObject()["name"].toString() == a["form"].toString()) {
+                formsDesde_ = i + 1;
+                return true;
+            }
+    }
     QWidget* w = Ativa();
     if (!w) {
         motivo_ = "no module window is open";
@@ -268,7 +367,9 @@ bool Operador::Tenta(const QJsonObject& a) {
     auto* caixa = qobject_cast<QMessageBox*>(w);
     if (a.contains("form")) {
         motivo_ = QStringLiteral("the active window is %1").arg(caixa ? "a message box" : '"' + w->objectName() + '"');
-        return !caixa && w->objectName() == a["form"].toString();
+        if (caixa || w->objectName() != a["form"].toString()) return false;
+        formsDesde_ = int(forms.size());
+        return true;
     }
     if (a.contains("messageBox")) {
         if (!caixa) {
@@ -399,6 +500,7 @@ void Operador::Tique() {
     if (emChamada_ && atual_ < acoes_.size()) {
         const QJsonObject a = acoes_[atual_].toObject();
         if (Tenta(a)) {
+            if (!a.contains("form")) formsDesde_ = int(forms.size());
             ++atual_;
             inicioAcao_.start();
             ocioso_.start();

@@ -50,6 +50,8 @@ private:
     void Tique();
     bool Tenta(const QJsonObject& acao);
     QWidget* Ativa() const;
+    QDialog* FormDoTopo() const;
+    bool Confere(const QJsonObject& acao);
     QWidget* Controle(QWidget* janela, const QString& nome);
     void Depois(std::function<void()> f);
     bool FormAberto() const;
@@ -62,6 +64,7 @@ private:
     QString passo_;
     QJsonArray acoes_;
     int atual_ = 0;
+    int formsDesde_ = 0; // forms shown since the previous action start here
     bool emChamada_ = false, pendente_ = false;
     int vigiaMs_;
     QElapsedTimer inicioAcao_, ocioso_, progresso_;

@@ -9,7 +9,9 @@ namespace hostsim::runner {
 
 struct Opcoes {
     QString cenario, modulo, saida, shots, expect;
+    QString guardaHost; // the host's directory goes here and stays (empty: a temporary one)
     bool resumo = false, janela = false;
+    bool cartaoCompleto = false; // --card-data full
     int vigiaSegundos = 60; // a call that makes no progress this long is killed
     // Filled by the isolated run: where the child keeps its latest result and
     // the pipe on which it signals that its event loop is alive.
@@ -27,6 +29,19 @@ bool ConfereEsperado(const QJsonObject& esperado, const QJsonObject& resultado, 
 
 // Checks a scenario document against the runner's keys; empty when valid.
 QString ValidaCenario(const QJsonObject& cenario);
+
+// What the child says it is doing while it loads the module.
+constexpr const char* kCarregando = "loading the module (dlopen)";
+
+// Largest scenario (or base, or expected) file read; anything but a regular file is refused.
+constexpr qint64 kMaxCenario = 4 << 20;
+// A JSON file of at most kMaxCenario bytes whose objects repeat no key.
+QString LeJsonLimitado(const QString& caminho, QJsonObject& saida);
+// The first key repeated within one object of `json`, described; empty when none.
+QString ChaveRepetida(const QByteArray& json);
+// A scenario file with its "base" files merged under it (objects key by key,
+// lists replaced); not yet validated.
+QString LeCenario(const QString& caminho, QJsonObject& saida);
 
 // Runs the scenario in this process (an application object is created when
 // there is none); fills `resultado`; returns the exit status (0 or 1).

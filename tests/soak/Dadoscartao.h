@@ -46,8 +46,10 @@ struct Segredos {
     std::vector<std::string> codigos;     // security codes
 };
 
-// Splits track data ("PAN=YYMM...", "B PAN^NAME^YYMM...", with or without
-// sentinels) into what must never be stored.
+// Splits card data ("PAN=YYMM...", "B PAN^NAME^YYMM...", with or without
+// sentinels, or a bare number) into what must never be stored: every run of
+// 13 to 19 digits is a card number (test cards need not pass the Luhn check),
+// and what follows its track separator is the rest of the track.
 inline void AcrescentaTrilha(Segredos& s, std::string_view trilha) {
     size_t i = 0;
     while (i < trilha.size()) {
@@ -55,15 +57,17 @@ inline void AcrescentaTrilha(Segredos& s, std::string_view trilha) {
         size_t j = i;
         while (j < trilha.size() && std::isdigit(static_cast<unsigned char>(trilha[j]))) ++j;
         const std::string_view pan = trilha.substr(i, j - i);
-        if (Luhn(pan)) {
+        if (pan.size() >= 13 && pan.size() <= 19) {
             s.cartoes.emplace_back(pan);
-            if (j < trilha.size() && (trilha[j] == '=' || trilha[j] == 'D' || trilha[j] == '^')) {
+            if (j < trilha.size() && (trilha[j] == '=' || trilha[j] == 'D' || trilha[j] == 'd' || trilha[j] == '^')) {
                 // Expiry, service code and discretionary data; seven bytes are
                 // enough to be unmistakable.
                 std::string resto(trilha.substr(j));
                 const size_t fim = resto.find_first_of(std::string_view("?\0;", 3), 1);
                 if (fim != std::string::npos) resto.resize(fim);
                 if (resto.size() >= 8) s.restoTrilha.push_back(resto);
+                // Its digits (expiry, discretionary data) are not another card.
+                j += resto.size();
             }
         }
         i = j;
@@ -115,6 +119,12 @@ inline std::vector<Achado> Examina(std::string_view dados, const Segredos& s) {
         detalhe::Procura(dados, pan, "card number " + Mascara(pan), r);
         // Digits have no hex letters: one hex form is enough.
         detalhe::Procura(dados, HexDeTexto(pan, false), "card number (hex) " + Mascara(pan), r);
+        // As printed on the card, in groups of four.
+        for (char sep : {' ', '-'}) {
+            std::string grupos;
+            for (size_t k = 0; k < pan.size(); k += 4) grupos += (k ? std::string(1, sep) : std::string()) + pan.substr(k, 4);
+            detalhe::Procura(dados, grupos, "card number in groups " + Mascara(pan), r);
+        }
     }
     for (const auto& t : s.restoTrilha) {
         detalhe::Procura(dados, t, "track data", r);

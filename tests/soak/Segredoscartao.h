@@ -1,6 +1,6 @@
-// Card data named by scenario documents: every valid card number in any of
-// their texts (hex texts of *Hex keys decoded first), with the rest of its
-// track, and the security code of field 10149.
+// Card data named by scenario documents: every card number in any of their
+// texts (hex texts of *Hex keys decoded first) but the host's ini files, with
+// the rest of its track, and the security code of field 10149.
 #pragma once
 #include "Dadoscartao.h"
 
@@ -15,7 +15,9 @@ inline void ColetaSegredos(const QJsonValue& v, Segredos& s, const QString& chav
     if (v.isObject()) {
         const QJsonObject o = v.toObject();
         for (auto it = o.begin(); it != o.end(); ++it)
-            ColetaSegredos(it.value(), s, it.key(), hexa || it.key().endsWith(QLatin1String("Hex")));
+            // Ini values (stamps such as "05122026100000") are the host's settings, not card data.
+            if (it.key() != QLatin1String("ini"))
+                ColetaSegredos(it.value(), s, it.key(), hexa || it.key().endsWith(QLatin1String("Hex")));
         return;
     }
     if (v.isArray()) {

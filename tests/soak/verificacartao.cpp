@@ -2,9 +2,9 @@
 // card's full number, its track data or its security code.
 //   tulen_carddata --secrets PATH... --scan DIR...
 // Secrets are read from scenario-shaped JSON files (a directory is searched
-// for *.json): every valid card number in any of their texts, with the rest
-// of its track, and the security code of field 10149. Every file under the
-// scanned directories is examined.
+// for *.json): every card number in any of their texts, with the rest of its
+// track, and the security code of field 10149. Every file under the scanned
+// directories is examined, result documents included.
 #include "Segredoscartao.h"
 
 #include <QCoreApplication>

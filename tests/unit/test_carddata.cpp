@@ -38,8 +38,13 @@ TEST(DadosCartao, TrackGivesItsNumberAndItsTail) {
     ASSERT_EQ(t1.restoTrilha.size(), 1u);
     EXPECT_EQ(t1.restoTrilha[0].substr(0, 8), "^TESTE/C");
 
+    // Test cards need not pass the Luhn check; runs too short or too long for a card are not cards.
+    Segredos teste;
+    AcrescentaTrilha(teste, "5555666677778888d2812101 123456789012 12345678901234567890");
+    EXPECT_EQ(teste.cartoes, std::vector<std::string>{"5555666677778888"});
+    EXPECT_EQ(teste.restoTrilha, std::vector<std::string>{"d2812101 123456789012 12345678901234567890"});
+
     Segredos nada;
-    AcrescentaTrilha(nada, "20261205103000 1234567890123"); // dates and numbers that fail the check
     AcrescentaCodigo(nada, "CSEG:");
     AcrescentaCodigo(nada, "12AB");
     EXPECT_TRUE(nada.cartoes.empty());

@@ -4,7 +4,9 @@
 #include "pontal.h"
 #include "test_hostsim_comum.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
+#include <QTimer>
 #include <cstring>
 
 using hostsim::estado;
@@ -187,4 +189,28 @@ TEST_F(AdquirenteTest, TheModulesMenuQueryEncodesAsDocumented) {
                  "10158.0 0 0 0:2:49\n"
                  "0.0 0 0 0:0:\n"
                  "0.0 0 0 0:0:\n");
+}
+
+TEST_F(AdquirenteTest, PendingReplyRunsTheEventLoopAndEndsEarlyOnCancel) {
+    Plataforma::GaranteAplicacao();
+    auto& c = estado().campos;
+    const QJsonObject interina{{"fields", QJsonObject{{"1562", "QR"}}}};
+    estado().respostasAdquirente = {
+        QJsonObject{{"pendingMs", 60}, {"interim", interina}, {"fields", QJsonObject{{"1009", "0"}}}},
+        QJsonObject{{"pendingMs", 5000}, {"interim", interina}, {"fields", QJsonObject{{"1009", "0"}}}}};
+    bool viuInterina = false;
+    QTimer::singleShot(20, [&] { viuInterina = c.le(1562) == "QR" && c.le(1009).isEmpty(); });
+    ASSERT_EQ(AutorizaTransacao(&g_trn, nullptr, 0), 0);
+    EXPECT_TRUE(viuInterina) << "the interim fields land at once, the rest after the wait";
+    EXPECT_EQ(c.le(1009), "0");
+
+    c.limpa(1562);
+    QElapsedTimer t;
+    t.start();
+    QTimer::singleShot(30, [&] { c.grava(10536, 0, "1"); }); // the operator cancels the collection
+    EXPECT_EQ(AutorizaTransacao(&g_trn, nullptr, 0), 1);
+    EXPECT_LT(t.elapsed(), 2000);
+    EXPECT_EQ(c.le(1562), "QR");
+    EXPECT_TRUE(c.le(1009).isEmpty());
+    EXPECT_TRUE(UltimaRequisicao()["cancelled"].toBool());
 }

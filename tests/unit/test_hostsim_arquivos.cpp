@@ -70,11 +70,22 @@ TEST_F(ArquivosTest, TransactionFileHoldsMaskedSnapshotsJournalHoldsAll) {
     EXPECT_EQ(estado().arquivos[0].toObject()["fields"].toObject()["10149"].toString(), "737");
 }
 
-TEST_F(ArquivosTest, ScriptedFailureStoresNothingButIsJournaled) {
+TEST_F(ArquivosTest, AFailedStoreIsACallNotAStoredTransaction) {
     estado().roteiro.acrescenta("PontalGravaArquivo", QJsonArray{5});
     EXPECT_EQ(PontalGravaArquivo(), 5);
     EXPECT_TRUE(Linhas(caminho("Transacoes.db")).isEmpty());
-    EXPECT_EQ(estado().arquivos.size(), 1);
+    EXPECT_TRUE(estado().arquivos.isEmpty());
+    ASSERT_EQ(estado().chamadas.size(), 1);
+    EXPECT_EQ(estado().chamadas[0].toObject(), (QJsonObject{{"op", "PontalGravaArquivo"}, {"args", QJsonArray{5}}}));
+
+    // A file that is not a database refuses as a failing disk does.
+    QFile f(caminho("Transacoes.db"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(4096, 'x'));
+    f.close();
+    EXPECT_NE(PontalGravaArquivo(), 0);
+    EXPECT_TRUE(estado().arquivos.isEmpty());
+    EXPECT_EQ(estado().chamadas.size(), 2);
 }
 
 TEST_F(ArquivosTest, AuditLinesAreDatedAndMasked) {
@@ -111,4 +122,33 @@ TEST(Sigilo, MasksLongDigitRunsAndTrackTails) {
     EXPECT_EQ(hostsim::MascaraPan(";4111111111111111=2512101?"), ";411111******1111=********");
     EXPECT_TRUE(hostsim::CampoSigiloso(10149));
     EXPECT_FALSE(hostsim::CampoSigiloso(1003));
+    // As printed on a card, and a track with a lowercase separator.
+    EXPECT_EQ(hostsim::MascaraPan("cartao 5555 6666 7777 8888 ok"), "cartao 5555 66** **** 8888 ok");
+    EXPECT_EQ(hostsim::MascaraPan("5555-6666-7777-8888"), "5555-66**-****-8888");
+    EXPECT_EQ(hostsim::MascaraPan("3782 822463 10005"), "3782 82**** *0005");
+    EXPECT_EQ(hostsim::MascaraPan("5555666677778888d2812101"), "555566******8888d*******");
+    // Dates, amounts and stamps in groups are not card numbers.
+    for (const char* t : {"05122026 103000 000123", "1500 2000 3000", "5555 6666-7777 8888", "12 3456 7890 1234 5"})
+        EXPECT_EQ(hostsim::MascaraPan(t), t);
+}
+
+TEST(Sigilo, ResultDocumentsAreMaskedFieldByField) {
+    const QByteArray trilha = "5555666677778888=28121010000";
+    const QJsonObject r{
+        {"fields", QJsonObject{{"10109", QString::fromLatin1(trilha)}, {"10146", "5555666677778888"}, {"1003", "5000"}}},
+        {"fieldsHex", QJsonObject{{"10104", QString::fromLatin1(trilha.toHex() + "00")},
+                                  {"20033", QString::fromLatin1(QByteArray("x5555666677778888\x01").toHex())}}},
+        {"files", QJsonArray{QJsonObject{{"fields", QJsonObject{{"10149", "123"}}}}}},
+        {"requests", QJsonArray{QJsonObject{{"entries", QJsonArray{QJsonObject{{"field", 10110}, {"value", "B5555"}},
+                                                                  QJsonObject{{"field", 1003}, {"value", "5000"}}}}}}},
+        {"audit", QJsonArray{"cartao 5555666677778888"}}};
+    const QJsonObject m = hostsim::MascaraDocumento(r);
+    EXPECT_EQ(m["fields"].toObject(), (QJsonObject{{"10109", QString(trilha.size(), '*')},
+                                                   {"10146", "555566******8888"}, {"1003", "5000"}}));
+    EXPECT_EQ(m["fieldsHex"]["10104"].toString(), QString::fromLatin1(QByteArray(trilha.size() + 1, '*').toHex()));
+    EXPECT_EQ(QByteArray::fromHex(m["fieldsHex"]["20033"].toString().toLatin1()), "x555566******8888\x01");
+    EXPECT_EQ(m["files"][0]["fields"]["10149"].toString(), "***");
+    EXPECT_EQ(m["requests"][0]["entries"][0]["value"].toString(), "*****");
+    EXPECT_EQ(m["requests"][0]["entries"][1]["value"].toString(), "5000");
+    EXPECT_EQ(m["audit"][0].toString(), "cartao 555566******8888");
 }

@@ -1,8 +1,13 @@
 #include "runner.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace hostsim::runner;
 
@@ -30,13 +35,18 @@ TEST(RunnerCenario, AcceptsEveryDocumentedKey) {
                 "ini": {"Cliente.ini": {"CLIENTOMBRA": {"TipoPIN": "Nenhum"}}}, "files": {"audit.log": "x"} },
       "script": { "LerSenha": [0, {"result": 0, "block": "ab\u0000c"}], "FazConsultaBins": [true] },
       "acquirer": [ {"fields": {"1009": "0"}, "clear": [1027], "noReply": false,
-                     "responseServices": [{"letter": "Q", "text": "039000"}]} ],
+                     "responseServices": [{"letter": "Q", "text": "039000"}]},
+                    {"pendingMs": 1500, "interim": {"fields": {"1562": "x"}, "clear": [1]}, "fields": {}} ],
       "steps": [ {"call": "ExecutaVenda", "handle": 7, "arg": 82, "fields": {"1003": "100"},
                   "script": {"ObtemConfirmacao": [9]}, "acquirer": [{"noReply": true}],
                   "operator": [ {"form": "FrmVis_Deb", "timeout": 2000}, {"type": "edValor", "text": "12,34"},
                                 {"key": "F10"}, {"key": "9"}, {"click": "btConfirma"},
                                 {"select": "cbListaVias", "index": 2}, {"messageBox": "yes", "contains": "x"},
-                                {"wait": 200}, {"shot": "tela"}, {"expectClosed": true} ] } ]
+                                {"wait": 200}, {"shot": "tela"}, {"expectClosed": true},
+                                {"expect": "lbMsg", "text": "a", "enabled": true, "visible": true, "focused": false},
+                                {"expect": "mmTela", "contains": "a", "lacks": "b", "message": 130, "timeout": 9},
+                                {"expect": "cbVias", "items": ["1", "2"]} ] },
+                 {"open": "FrmCnc_Mnu", "fields": {"1003": "1"}, "operator": [{"click": "bt1"}]} ]
     })"),
               "");
 }
@@ -73,7 +83,61 @@ TEST(RunnerCenario, RejectsBadValues) {
     EXPECT_EQ(Valida(R"({"steps": [{"call": "ExecutaVenda", "arg": 1.5}]})"), "steps[0].arg: a 32-bit integer");
     EXPECT_EQ(Valida(R"({"now": "yesterday", "steps": []})"), "now: not a local date and time (YYYY-MM-DDTHH:MM:SS)");
     EXPECT_EQ(Valida(R"({})"), "steps: missing or not a list");
-    EXPECT_EQ(Valida(R"({"host": {"files": {"../x": ""}}, "steps": []})"), "host.files.../x: a plain file name");
+    for (const char* nome : {"../x", "/etc/x", "Audit/../../x", "a//b", "./x"})
+        EXPECT_TRUE(Valida(("{\"host\": {\"files\": {\"" + std::string(nome) + "\": \"\"}}, \"steps\": []}").c_str())
+                        .endsWith("a relative file name, without \"..\""))
+            << nome;
+    EXPECT_EQ(Valida(R"({"host": {"files": {"Audit/20261205.aud": "x"}}, "steps": []})"), "");
+    // Typos that used to pass: an operation name, a field number, a service too long for its length.
+    EXPECT_EQ(Valida(R"({"script": {"LerSenh": [0]}, "steps": []})"),
+              "script.LerSenh: not a scriptable operation (hostsim run --help lists them)");
+    for (const char* n : {" 1003", "+1003", "01003", "1003 "})
+        EXPECT_EQ(Valida(("{\"host\": {\"fields\": {\"" + std::string(n) + "\": \"1\"}}, \"steps\": []}").c_str()),
+                  "host.fields: bad field number \"" + QString::fromLatin1(n) + "\"");
+    const QByteArray longo = R"({"acquirer": [{"responseServices": [{"letter": "Q", "text": ")" + QByteArray(1000, 'x') +
+                             R"("}]}], "steps": []})";
+    EXPECT_EQ(ValidaCenario(QJsonDocument::fromJson(longo).object()),
+              "acquirer[0].responseServices[0].text: longer than 999 characters");
+    EXPECT_EQ(Valida(R"({"acquirer": [{"interim": {"pendingMs": 1}}], "steps": []})"),
+              "acquirer[0].interim: unknown key \"pendingMs\"");
+    EXPECT_EQ(Valida(R"({"steps": [{"open": "FrmX", "call": "ExecutaVenda"}]})"),
+              "steps[0]: \"call\" or \"open\", not both");
+    EXPECT_EQ(Valida(R"({"steps": [{"open": "FrmX", "arg": 1}]})"), "steps[0].arg: not for an \"open\" step");
+}
+
+TEST(RunnerCenario, FilesAreReadWithLimitsBasesAndNoRepeatedKeys) {
+    EXPECT_EQ(ChaveRepetida(R"({"steps": [], "now": "x", "steps": [1]})"), "duplicate key \"steps\"");
+    EXPECT_EQ(ChaveRepetida(R"({"host": {"fields": {"1003": "1", "1\u0030\u00303": "2"}}})"),
+              "duplicate key \"1003\" in \"fields\"");
+    EXPECT_EQ(ChaveRepetida(R"({"a": {"k": 1}, "b": {"k": "\"k\":"}, "c": [{"k": 1}, {"k": 2}]})"), "");
+
+    QTemporaryDir dir;
+    auto escreve = [&](const QString& nome, const QByteArray& texto) {
+        QDir().mkpath(QFileInfo(dir.filePath(nome)).absolutePath());
+        QFile f(dir.filePath(nome));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(texto);
+    };
+    escreve("base/cartao.json", R"({"now": "2026-12-05T10:30:00", "host": {"fields": {"1003": "1", "10107": "1"},
+                                    "enabledPos": [1, 2]}, "steps": [{"call": "Initialize"}]})");
+    escreve("base/venda.json", R"({"base": "cartao.json", "host": {"fields": {"1003": "2"}}})");
+    escreve("venda.json", R"({"base": "base/venda.json", "host": {"enabledPos": [3]},
+                              "steps": [{"call": "ExecutaVenda"}]})");
+    QJsonObject c;
+    ASSERT_EQ(LeCenario(dir.filePath("venda.json"), c), "");
+    EXPECT_EQ(c, Json(R"({"now": "2026-12-05T10:30:00", "host": {"fields": {"1003": "2", "10107": "1"},
+                          "enabledPos": [3]}, "steps": [{"call": "ExecutaVenda"}]})"));
+
+    escreve("laco.json", R"({"base": "laco.json", "steps": []})");
+    EXPECT_TRUE(LeCenario(dir.filePath("laco.json"), c).endsWith("more than 8 bases deep (a loop?)"));
+    escreve("dupla.json", R"({"base": "base/cartao.json", "steps": [], "steps": []})");
+    EXPECT_TRUE(LeCenario(dir.filePath("dupla.json"), c).endsWith("duplicate key \"steps\""));
+    EXPECT_TRUE(LeCenario(dir.filePath("nada.json"), c).startsWith("cannot read"));
+    EXPECT_TRUE(LeCenario(QStringLiteral("/dev/zero"), c).endsWith("is not a regular file"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo.json")).constData(), 0600), 0);
+    EXPECT_TRUE(LeCenario(dir.filePath("fifo.json"), c).endsWith("is not a regular file")); // and does not block
+    escreve("grande.json", QByteArray(kMaxCenario + 1, ' '));
+    EXPECT_TRUE(LeCenario(dir.filePath("grande.json"), c).contains("larger than"));
 }
 
 TEST(RunnerCenario, OperatorActionsAreCheckedOneByOne) {
@@ -86,7 +150,12 @@ TEST(RunnerCenario, OperatorActionsAreCheckedOneByOne) {
     EXPECT_EQ(acao(R"({"select": "lb"})"), "steps[0].operator[0]: \"select\" needs an \"index\" >= 0");
     EXPECT_EQ(acao(R"({"messageBox": "maybe"})"),
               "steps[0].operator[0].messageBox: one of \"yes\", \"no\", \"ok\", \"cancel\"");
-    EXPECT_EQ(acao(R"({"click": "b", "contains": "x"})"), "steps[0].operator[0]: \"contains\" without \"messageBox\"");
+    EXPECT_EQ(acao(R"({"click": "b", "contains": "x"})"),
+              "steps[0].operator[0]: \"contains\" without \"messageBox\" or \"expect\"");
+    EXPECT_EQ(acao(R"({"click": "b", "focused": true})"), "steps[0].operator[0]: \"focused\" without \"expect\"");
+    EXPECT_EQ(acao(R"({"expect": "lb", "enabled": 1})"), "steps[0].operator[0].enabled: not a boolean");
+    EXPECT_EQ(acao(R"({"expect": "lb", "items": "a"})"), "steps[0].operator[0].items: not a list");
+    EXPECT_EQ(acao(R"({"expect": "lb", "message": "130"})"), "steps[0].operator[0].message: a message number");
     EXPECT_TRUE(acao(R"({"key": "F13"})").startsWith("steps[0].operator[0].key:"));
     EXPECT_TRUE(acao(R"({"key": "Return"})").startsWith("steps[0].operator[0].key:"));
     EXPECT_EQ(acao(R"({"expectClosed": false})"), "steps[0].operator[0].expectClosed: true");

@@ -11,6 +11,9 @@
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
@@ -69,6 +72,46 @@ TEST(RunnerOperador, TypesSelectsAndClicksOnTheModalForm) {
     ASSERT_EQ(op.fotos.size(), 1);
     EXPECT_EQ(op.fotos[0], shots.filePath("fotos/tela.png"));
     EXPECT_FALSE(QImage(op.fotos[0]).isNull());
+}
+
+TEST(RunnerOperador, ExpectReadsTheTopmostFormEvenUnderAMessageBox) {
+    Form f;
+    f.edValor->setText("7");
+    Operador op({}, -1);
+    op.Passo("step 0", Acoes(R"([{"form": "FrmTeste"}, {"expect": "lbOpcoes", "text": "um\ndois\ntres"},
+                                 {"expect": "edValor", "text": "7", "enabled": true, "visible": true},
+                                 {"expect": "btConfirma", "contains": "O", "lacks": "&", "focused": false},
+                                 {"expect": "lbOpcoes", "items": ["um", "dois", "tres"]},
+                                 {"messageBox": "ok"}, {"click": "btConfirma"}])"));
+    QTimer::singleShot(0, &f.d, [&] { QMessageBox::information(&f.d, "Tulen", "aviso"); });
+    EXPECT_EQ(f.d.exec(), 1);
+    op.FimDoPasso();
+    EXPECT_EQ(op.falha, "");
+
+    // What the control showed is in the failure.
+    Form g;
+    g.edValor->setText("7");
+    Operador op2({}, -1);
+    op2.Passo("step 1", Acoes(R"([{"expect": "edValor", "text": "8", "timeout": 50}])"));
+    g.d.exec();
+    EXPECT_TRUE(op2.falha.contains("\"edValor\" of \"FrmTeste\" shows \"7\" (enabled, visible, focused); unmet: text"))
+        << op2.falha.toStdString();
+}
+
+TEST(RunnerOperador, AFormThatOpenedAndClosedSinceThePreviousActionIsNotMissed) {
+    Form f;
+    Operador op({}, -1);
+    op.Passo("step 0", Acoes(R"([{"form": "FrmTeste"}, {"form": "FrmTeste"}])"));
+    // Shown and gone before the operator's timer ever sees it, twice.
+    f.d.show();
+    f.d.hide();
+    QTest::qWait(20);
+    f.d.show();
+    f.d.hide();
+    QTest::qWait(200);
+    op.FimDoPasso();
+    EXPECT_EQ(op.falha, "");
+    EXPECT_EQ(op.forms.size(), 2);
 }
 
 TEST(RunnerOperador, AnswersAndRecordsMessageBoxes) {
@@ -142,7 +185,7 @@ TEST(RunnerExecucao, RunsATinyScenarioThroughTheModule) {
       "host": { "fields": {"1027": "PRONTO \u00e9", "1003": "1500"}, "fieldsHex": {"10104": "3b0041"},
                 "indexed": {"20022": ["a", "b"]},
                 "ini": {"Cliente.ini": {"CLIENTOMBRA": {"TipoPIN": "Nenhum"}}}, "files": {"audit.log": "linha"} },
-      "script": { "OperacaoSemUso": [3] },
+      "script": { "VerificaCPF": [true] },
       "steps": [ {"call": "ObtemVersao", "snapshot": true}, {"call": "ExecutaGenerico", "arg": 5} ]
     })");
     QJsonObject r;
@@ -153,12 +196,13 @@ TEST(RunnerExecucao, RunsATinyScenarioThroughTheModule) {
       "steps": {"$exact": [{"call": "ObtemVersao", "returned": true, "interface": "1.0.0.0"},
                            {"call": "ExecutaGenerico", "returned": true}]},
       "fields": {"1027": "PRONTO \u00e9", "1003": "1500", "20022": "a", "10104": null, "10263": null},
-      "fieldsHex": {"10104": "3b0041"},
+      "fieldsHex": {"10104": "2a2a2a"},
+      "cardData": "masked",
       "indexed": {"20022": ["a", "b"]},
       "ini": {"Cliente.ini": {"CLIENTOMBRA": {"TipoPIN": "Nenhum"}}, "Modulo.ini": {"0125": {}}},
       "hostFiles": {"$exact": ["Cliente.ini", "Modulo.ini", "audit.log"]},
       "forms": {"$exact": []},
-      "unused": {"script": {"OperacaoSemUso": [3]}, "acquirer": 0}
+      "unused": {"script": {"VerificaCPF": [true]}, "acquirer": 0}
     })").object();
     EXPECT_TRUE(ConfereEsperado(esperado, r, onde)) << onde.toStdString();
     // The version is in its field while the module is loaded, gone after.
