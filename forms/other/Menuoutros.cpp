@@ -17,6 +17,26 @@
 #include <QLabel>
 #include <QPushButton>
 
+// Options whose forms other units bring run them once those units are part
+// of the module; until then the option reports message 802.
+#if __has_include("preauth/Preautorizacaokora.h")
+#include "preauth/Preautorizacaokora.h"
+#define KORA_OUTROS_PRE 1
+#endif
+#if __has_include("capture/Consavskora.h")
+#include "capture/Consavskora.h"
+#define KORA_OUTROS_AVS 1
+#endif
+#if __has_include("capture/Coletataxas.h") && __has_include("debit/Conscdckora.h")
+#include "capture/Coletataxas.h"
+#include "debit/Conscdckora.h"
+#define KORA_OUTROS_CDC 1
+#endif
+#if __has_include("credit/Creditoconsultacrediariocrd.h")
+#include "credit/Creditoconsultacrediariocrd.h"
+#define KORA_OUTROS_CRD 1
+#endif
+
 TFrmOutros_Mnu* FrmOutros_Mnu = nullptr;
 
 namespace {
@@ -35,15 +55,41 @@ struct OpcaoOutros {
 
 template <class T> bool Roda(QDialog* menu, T*& var) { return CriaExecutaForm<T>(menu, var); }
 
+#ifdef KORA_OUTROS_PRE
+bool RodaPre(QDialog* m) { return Roda(m, FrmPre_Pre); }
+#else
+constexpr bool (*RodaPre)(QDialog*) = nullptr;
+#endif
+#ifdef KORA_OUTROS_AVS
+bool RodaAVS(QDialog* m) { return Roda(m, FrmAVS_Adc); }
+#else
+constexpr bool (*RodaAVS)(QDialog*) = nullptr;
+#endif
+#ifdef KORA_OUTROS_CDC
+// A product that collects fees takes them before the consultation.
+bool RodaCDC(QDialog* m) {
+    if (Produto.em(OffProduto::TAXA_SERVICO) == '1' || Produto.em(OffProduto::TAXA_EMBARQUE) == '1')
+        return Roda(m, FrmColeta_Taxas);
+    return Roda(m, FrmCon_ParAdm);
+}
+#else
+constexpr bool (*RodaCDC)(QDialog*) = nullptr;
+#endif
+#ifdef KORA_OUTROS_CRD
+bool RodaCRD(QDialog* m) { return Roda(m, FrmCredConsulta_CrediarioCRD); }
+#else
+constexpr bool (*RodaCRD)(QDialog*) = nullptr;
+#endif
+
 // Option 3 is enabled by entries of kind "AC" but asks the product choice for kind 100.
 const OpcaoOutros kOpcoes[7] = {
-    {"05", 5, 343, true, "FrmPre_Pre", nullptr},
+    {"05", 5, 343, true, "FrmPre_Pre", RodaPre},
     {"33", 33, 1111, true, "FrmConsSaldo", [](QDialog* m) { return Roda(m, FrmConsSaldo); }},
     {"AC", 100, 2677, true, "FrmFrmAtualizaChip", [](QDialog* m) { return Roda(m, FrmFrmAtualizaChip); }},
     {"60", 60, 2678, false, "FrmResgateProm", [](QDialog* m) { return Roda(m, FrmResgateProm); }},
-    {"24", 24, 342, true, "FrmAVS_Adc", nullptr},
-    {"04", 4, 2656, true, "FrmCon_ParAdm", nullptr},
-    {"01", 1, 2931, true, "FrmCredConsulta_CrediarioCRD", nullptr},
+    {"24", 24, 342, true, "FrmAVS_Adc", RodaAVS},
+    {"04", 4, 2656, true, "FrmCon_ParAdm", RodaCDC},
+    {"01", 1, 2931, true, "FrmCredConsulta_CrediarioCRD", RodaCRD},
 };
 } // namespace
 
