@@ -74,7 +74,7 @@ void PelosCampos(FuzzedDataProvider& p) {
 
     ProcuraMontaListaProdutoSelecionado();
     Exige(ServicoO.quantidade() <= MAX_ENTRADAS_O, "O count out of the table after reading");
-    TrataServicoO(false);
+    LeServicoO(ServicoO);
     const QByteArray tipo = Pedaco(p, 3);
     if (VerificaGravaProduto(QString::fromLatin1(tipo)))
         Exige(FuzzHost::Le(CAMPO_CODIGO_PRODUTO).size() == 4, "selected product code is not 4 characters");

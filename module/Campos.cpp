@@ -1,5 +1,6 @@
 #include "Campos.h"
 
+#include "Contextokora.h"
 #include "pontal.h"
 
 #include <QtGlobal>
@@ -40,6 +41,11 @@ bool GravaBytes(int campo, const QByteArray& bytes, int indice) {
 }
 
 void Limpa(int campo) { PontalLimpaCampo(uint16_t(campo)); }
+
+void GravaDesfecho(const QString& codigo, const QString& texto) {
+    if (!Grava(CAMPO_CODIGO_RESPOSTA, codigo) || !Grava(CAMPO_TEXTO_RESULTADO, texto))
+        Audita(QStringLiteral("Kora41 - desfecho nao gravado: ") + codigo);
+}
 
 QByteArray Apara(const QByteArray& b) {
     qsizetype i = 0, f = b.size();

@@ -25,6 +25,11 @@ bool Preenchido(int campo, int indice = 0);
 [[nodiscard]] bool GravaBytes(int campo, const QByteArray& bytes, int indice = 0);
 void Limpa(int campo);
 
+// The request's outcome as the host reads it: response code and result text.
+// Written on the way out, when nothing is left to undo, so a store that
+// refuses them only leaves its line in the audit trail.
+void GravaDesfecho(const QString& codigo, const QString& texto);
+
 // Trim as the host's texts need it: every byte up to blank at both ends.
 QByteArray Apara(const QByteArray& b);
 } // namespace Campos

@@ -1,20 +1,12 @@
 #include "Capturaautokora.h"
 
-#include "Camposkora.h"
+#include "Campos.h"
 #include "Contextokora.h"
 #include "Servicoskora.h"
 #include "bromo.h"
 #include "ciraz.h"
 #include "lentar.h"
 #include "pontal.h"
-
-namespace {
-QString Campo(int campo) {
-    QString t;
-    LeCampo(t, campo, 0);
-    return t;
-}
-} // namespace
 
 
 bool DecodificaDF70(const QByteArray& resposta, QByteArray& valor) {
@@ -51,10 +43,7 @@ bool VerificaVersaoAplicacaoTulen() {
         QByteArray valor;
         if (!DecodificaDF70(saida.left(1025), valor)) return false;
         if (!valor.isEmpty()) {
-            const QByteArray campo = "52:" + valor;
-            if (PontalGravaCampo(CAMPO_AUTO_CAPTURA_ESTENDIDA, 0, reinterpret_cast<const unsigned char*>(campo.constData()),
-                                 int32_t(campo.size())) != 0)
-                return false;
+            if (!Campos::GravaBytes(CAMPO_AUTO_CAPTURA_ESTENDIDA, "52:" + valor)) return false;
         }
     }
     Audita(QStringLiteral("Saiu : VerificaVersaoAplicacaoTulen"));
@@ -64,30 +53,29 @@ bool VerificaVersaoAplicacaoTulen() {
 bool CapturaDadosCartaoAuto() {
     QString autorizador, segundo;
     if (!FazConsultaBins(0, 0, 0, 0, 0, autorizador, segundo, 0, nullptr)) {
-        if (Campo(CAMPO_TIPO_OPERACAO_CARTAO) != QLatin1String("2")) RemoveCartao(Mensagem(1092));
+        if (Campos::Le(CAMPO_TIPO_OPERACAO_CARTAO) != QLatin1String("2")) RemoveCartao(Mensagem(1092));
         PontalGravaArquivo();
         return false;
     }
     auto outroAdquirente = [] {
-        GravaCampoString(CAMPO_CODIGO_RESPOSTA, 0, QStringLiteral("FF"));
-        GravaCampoString(CAMPO_TEXTO_RESULTADO, 0, Mensagem(317));
+        Campos::GravaDesfecho(QStringLiteral("FF"), Mensagem(317));
         PontalGravaArquivo();
         return false;
     };
     if (autorizador != QLatin1String("0125")) return outroAdquirente();
     if (!ProcuraMontaListaProdutoSelecionado()) return outroAdquirente();
 
-    QString cseg = Campo(CAMPO_CODIGO_SEGURANCA).trimmed();
+    QString cseg = Campos::Le(CAMPO_CODIGO_SEGURANCA).trimmed();
     if (!cseg.isEmpty()) {
         if (cseg.startsWith(QLatin1String("CSEG:"))) cseg = cseg.mid(5);
-        if (GravaCampoString(CAMPO_CODIGO_SEGURANCA, 0, cseg) != 0) return false;
+        if (!Campos::Grava(CAMPO_CODIGO_SEGURANCA, cseg)) return false;
     }
     return true;
 }
 
 bool bCancelamentoDCCHabilitado() {
     Audita(QString::fromStdString(fmt::sprintf("Modulo %s : Entrou bCancelamentoDCCHabilitado", NOME_MODULO)));
-    const bool r = !Campo(CAMPO_VENDA_COM_DCC).isEmpty();
+    const bool r = !Campos::Le(CAMPO_VENDA_COM_DCC).isEmpty();
     Audita(QString::fromStdString(
         fmt::sprintf("Modulo %s : Saiu bCancelamentoDCCHabilitado - Retorno: %s", NOME_MODULO, r ? "Sim" : "Nao")));
     return r;

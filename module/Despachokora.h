@@ -4,8 +4,6 @@
 #pragma once
 #include <functional>
 
-#define KORA_API __attribute__((visibility("default")))
-
 enum class FormEntrada : int {
     VendaQRCode,
     CancVendaQRCode,
@@ -28,13 +26,13 @@ enum class FormEntrada : int {
 };
 
 // The form's component name ("FrmVis_Deb"), as the error message shows it.
-KORA_API const char* NomeFormEntrada(FormEntrada form);
+const char* NomeFormEntrada(FormEntrada form);
 // Whether the form has a class behind it.
-KORA_API bool FormEntradaDisponivel(FormEntrada form);
+bool FormEntradaDisponivel(FormEntrada form);
 // Runs the form with no parent; message 802 when it cannot be created.
-KORA_API void ExecutaFormEntrada(FormEntrada form);
+void ExecutaFormEntrada(FormEntrada form);
 
 // Sees every form the dispatch chooses, before it runs; returning true takes
 // the run over (the form is then not created). Tools and tests only.
 using ObservadorDespacho = std::function<bool(const char* nomeForm)>;
-KORA_API void DefineObservadorDespacho(ObservadorDespacho observador);
+void DefineObservadorDespacho(ObservadorDespacho observador);

@@ -6,7 +6,7 @@
 #include "Contextokora.h"
 #include "framework/Galeriakora.h"
 
-#include "Camposkora.h"
+#include "Campos.h"
 #include "bromo.h"
 #include "Despachokora.h"
 #include "transaction/Descritoreskora.h"
@@ -37,12 +37,13 @@ void Inicializacao() {
     VERSAO_DO_MODULO = GetBuildInfo(QString::fromLatin1(NOME_MODULO));
     Plataforma::GravaIni(QStringLiteral("Modulo.ini"), QStringLiteral("0125"), QStringLiteral("VERSAO"),
                          VERSAO_DO_MODULO);
-    GravaCampoString(CAMPO_VERSAO_MODULO, 0, RemoveFormato(VERSAO_DO_MODULO));
+    if (!Campos::Grava(CAMPO_VERSAO_MODULO, RemoveFormato(VERSAO_DO_MODULO)))
+        Audita(QStringLiteral("Kora41 - versao do modulo nao gravada"));
     _DefineAreaTemporaria_XAP2();
 }
 
 void Finalizacao() {
-    PontalLimpaCampo(CAMPO_VERSAO_MODULO);
+    Campos::Limpa(CAMPO_VERSAO_MODULO);
     VERSAO_DO_MODULO.clear();
     ServicoE.limpa();
     ServicoL.limpa();
@@ -62,24 +63,25 @@ private:
     uintptr_t anterior_;
 };
 
-// Nothing may escape to the host: a failure inside a request just ends it.
-template <class F> void Protegido(F&& f) {
+// Nothing may escape to the host. What a form's own boundary did not catch
+// is written to the audit trail here and, for a request, refuses it.
+enum class Entrada { Requisicao, Servico };
+template <class F> void Protegido(F&& f, Entrada entrada = Entrada::Requisicao) {
+    const char* oque = nullptr;
     try {
         f();
+        return;
+    } catch (const std::exception& e) {
+        oque = e.what();
     } catch (...) {
+        oque = "desconhecida";
     }
-}
-
-QString Campo(int campo) {
-    QString t;
-    LeCampo(t, campo, 0);
-    return t;
-}
-
-int CampoInteiro(int campo, int padrao) {
-    bool ok = false;
-    const int v = Campo(campo).trimmed().toInt(&ok);
-    return ok ? v : padrao;
+    try {
+        Audita(FormataMensagem(QStringLiteral("Kora41 - excecao na entrada: [%s]"), oque));
+        if (entrada == Entrada::Requisicao) RecusaRequisicao(801);
+    } catch (...) {
+        // The host must get control back whatever happens.
+    }
 }
 
 // The reply's question flow; non-zero when it completed the request.
@@ -99,13 +101,13 @@ bool ProdutoFlags(int a, int b, int c) {
 
 // Credit sale or capture of a pre-authorization of a credit product.
 void EscolheCredito() {
-    const int plano = CampoInteiro(CAMPO_QTD_PARCELAS, -1);
+    const int plano = Campos::LeNumero(CAMPO_QTD_PARCELAS);
     if (ProdutoFlags(OffProduto::AVISTA, OffProduto::CREDITO_ADM, OffProduto::CREDITO_LOJISTA) || plano == 0 ||
         plano == 1) {
         ExecutaFormEntrada(FormEntrada::Vis_Crd);
         return;
     }
-    switch (CampoInteiro(CAMPO_TIPO_FINANCIAMENTO, -1)) {
+    switch (Campos::LeNumero(CAMPO_TIPO_FINANCIAMENTO)) {
     case 0: ExecutaFormEntrada(FormEntrada::Est_CrdPar); break;
     case 1: ExecutaFormEntrada(FormEntrada::Cpr_AdmCrdPar); break;
     default: ExecutaFormEntrada(FormEntrada::Cred_Mnu); break;
@@ -114,7 +116,7 @@ void EscolheCredito() {
 
 // Field 10107 as 0 (credit), 1 (debit), or -1 for anything else; nullopt when empty.
 std::optional<int> TipoVenda10107() {
-    const QString t = Campo(CAMPO_TIPO_VENDA).trimmed();
+    const QString t = Campos::Le(CAMPO_TIPO_VENDA).trimmed();
     if (t.isEmpty()) return std::nullopt;
     bool ok = false;
     const int v = t.toInt(&ok);
@@ -125,7 +127,7 @@ void VendaDebito() {
     const int tipo = Produto.tipo();
     if (tipo == 32) {
         if (CartaoProcessaChip() && VerificaVersaoAplicacaoTulen()) {
-            PontalLimpaCampo(CAMPO_CODIGO_PRODUTO);
+            Campos::Limpa(CAMPO_CODIGO_PRODUTO);
             if (!CapturaDadosCartaoAuto()) {
                 PontalGravaArquivo();
                 return;
@@ -194,7 +196,7 @@ void FuncaoADM(uint32_t handle, int32_t funcao) {
             PontalGravaArquivo();
             return;
         }
-        if (CampoInteiro(CAMPO_TIPO_TRANSACAO_ESPECIAL, 0) == 4)
+        if (Campos::LeNumero(CAMPO_TIPO_TRANSACAO_ESPECIAL, 0) == 4)
             ExecutaFormEntrada(FormEntrada::CancVendaQRCode);
         else
             RecusaRequisicao(993);
@@ -219,7 +221,7 @@ void PreAutorizacao(uint32_t handle) {
     ProcuraMontaListaProdutoSelecionado();
     GuardaHandle guarda(handle);
     Plataforma::GaranteAplicacao();
-    if (Campo(CAMPO_TIPO_VENDA).trimmed().isEmpty()) {
+    if (Campos::Le(CAMPO_TIPO_VENDA).trimmed().isEmpty()) {
         RecusaRequisicao(327);
         return;
     }
@@ -236,18 +238,25 @@ void PreAutorizacao(uint32_t handle) {
                                              Produto.texto(OffProduto::TIPO, 2)));
 }
 
+// The O service for the other-transactions requests. A list marked as due is
+// fetched first, and what came rebuilds Produto and the reply-service records.
+int LeServicoOAtual() {
+    if (MenuOutrosVencido() && RealizaConsultaMenuOutrosInterno()) ProcuraMontaListaProdutoSelecionado();
+    return LeServicoO(ServicoO);
+}
+
 void Generico(uint32_t handle, int32_t funcao) {
     GuardaHandle guarda(handle);
     Plataforma::GaranteAplicacao();
     if (funcao == 0) {
-        TrataServicoO(true);
+        LeServicoOAtual();
         if (!VerificaGravaProduto(QStringLiteral("15"))) {
             RecusaRequisicao(2643);
             return;
         }
         ExecutaFormEntrada(FormEntrada::PagtoConta_Trn);
     } else if (funcao == 9) {
-        const int r = TrataServicoO(true);
+        const int r = LeServicoOAtual();
         QtdProdutos = uint16_t(r == 0 ? ServicoO.quantidade() : 0);
         if (QtdProdutos == 0) {
             RecusaRequisicao(2643);
@@ -258,23 +267,9 @@ void Generico(uint32_t handle, int32_t funcao) {
     }
 }
 
-void ConsultaMenuOutros(uint32_t handle, QLabel* mensagem) {
+void ConsultaMenuOutrosHost(uint32_t handle, QLabel* mensagem) {
     GuardaHandle guarda(handle);
-    unsigned char kept[64];
-    int32_t tam = sizeof kept;
-    const bool existia = PontalLeCampo(CAMPO_CODIGO_REQUISICAO, 0, &tam, kept) == 0;
-    GravaCampoString(CAMPO_CODIGO_REQUISICAO, 0, QStringLiteral("49"));
-    AutorizaTransacao(&TrnConsultaMenuOutros, mensagem, 0);
-    if (existia)
-        PontalGravaCampo(CAMPO_CODIGO_REQUISICAO, 0, kept, tam);
-    else
-        PontalLimpaCampo(CAMPO_CODIGO_REQUISICAO);
-    if (ResultadoConsultaMenuOutros() == 0) {
-        GravaCampoString(CAMPO_ESTADO_MENU_OUTROS, 0, QStringLiteral("0"));
-        ProcuraMontaListaProdutoSelecionado();
-    } else {
-        GravaCampoString(CAMPO_ESTADO_MENU_OUTROS, 0, QStringLiteral("1"));
-    }
+    if (ConsultaMenuOutros(mensagem)) ProcuraMontaListaProdutoSelecionado();
 }
 } // namespace
 
@@ -285,13 +280,13 @@ int CargasModulo() { return g_cargas; }
 KORA_EXPORT void Initialize() {
     Protegido([] {
         if (g_cargas++ == 0) Inicializacao();
-    });
+    }, Entrada::Servico);
 }
 
 KORA_EXPORT void Finalize() {
     Protegido([] {
         if (g_cargas > 0 && --g_cargas == 0) Finalizacao();
-    });
+    }, Entrada::Servico);
 }
 
 KORA_EXPORT void ObtemVersao(char* versaoInterface, char* versaoModulo) {
@@ -301,7 +296,7 @@ KORA_EXPORT void ObtemVersao(char* versaoInterface, char* versaoModulo) {
             const QByteArray v = VERSAO_DO_MODULO.toLatin1();
             std::memcpy(versaoModulo, v.constData(), size_t(v.size()) + 1);
         }
-    });
+    }, Entrada::Servico);
 }
 
 KORA_EXPORT void ExecutaVenda(uint32_t Handle, int32_t Modo) {
@@ -326,14 +321,14 @@ KORA_EXPORT void ExecutaConsultaCheque(uint32_t, int32_t) {
 }
 
 KORA_EXPORT void RealizaConsultaMenuOutros(uint32_t Handle, QLabel* Mensagem) {
-    Protegido([&] { ConsultaMenuOutros(Handle, Mensagem); });
+    Protegido([&] { ConsultaMenuOutrosHost(Handle, Mensagem); });
 }
 
 // ---- Development entry points ---------------------------------------------------------
 
 KORA_EXPORT int Kora41Galeria(const char* dir) {
     int r = -1;
-    Protegido([&] { r = GeraGaleria(dir); });
+    Protegido([&] { r = GeraGaleria(dir); }, Entrada::Servico);
     return r;
 }
 

@@ -1,48 +1,50 @@
 #include "Menuoutrosconsulta.h"
 
-#include "Camposkora.h"
+#include "Campos.h"
+#include "Contextokora.h"
 #include "bromo.h"
-#include "transaction/Descritoreskora.h"
-#include "Servicoskora.h"
-#include "platform.h"
 #include "pontal.h"
+#include "transaction/Descritoreskora.h"
 
-#include <cstring>
 
 uint16_t QtdProdutos = 0;
 QByteArray TipoVenda;
 
+namespace {
+// Field 10224 after a query: "0" when the list came, "1" to try again next time.
+bool RegistraResultado() {
+    const bool veio = ResultadoConsultaMenuOutros() == 0;
+    if (!Campos::Grava(CAMPO_ESTADO_MENU_OUTROS, veio ? QStringLiteral("0") : QStringLiteral("1")))
+        Audita(QStringLiteral("Kora41 - estado do menu outros nao gravado"));
+    return veio;
+}
+} // namespace
+
 int ResultadoConsultaMenuOutros() {
-    char buf[3] = {};
-    int lidos = 0;
-    if (PontalLeCampoMaxLen(CAMPO_CODIGO_RESPOSTA, 0, buf, lidos, 2) != 0) return -1;
     bool ok = false;
-    const int v = QString::fromLatin1(buf, std::clamp(lidos, 0, 2)).trimmed().toInt(&ok);
+    const int v = Campos::LeBytes(CAMPO_CODIGO_RESPOSTA, 2).trimmed().toInt(&ok);
     return ok ? v : -1;
 }
 
-void RealizaConsultaMenuOutrosInterno() {
-    static const unsigned char kConsulta[] = {'4', '9'};
-    PontalGravaCampo(CAMPO_CODIGO_REQUISICAO, 0, kConsulta, 2);
+bool MenuOutrosVencido() { return Campos::Le(CAMPO_ESTADO_MENU_OUTROS) == QLatin1String("1"); }
+
+bool RealizaConsultaMenuOutrosInterno() {
+    if (!Campos::Grava(CAMPO_CODIGO_REQUISICAO, QStringLiteral("49"))) return false;
     PontalEnviarMensagem(&TrnConsultaMenuOutros);
-    if (ResultadoConsultaMenuOutros() == 0) {
-        GravaCampoString(CAMPO_ESTADO_MENU_OUTROS, 0, QStringLiteral("0"));
-        ProcuraMontaListaProdutoSelecionado();
-    } else {
-        GravaCampoString(CAMPO_ESTADO_MENU_OUTROS, 0, QStringLiteral("1"));
-    }
+    const bool veio = RegistraResultado();
     // The host must not take this query for a transaction of its own.
-    QString texto;
-    LeMensagens(texto, 801);
-    GravaCampoString(CAMPO_CODIGO_RESPOSTA, 0, QStringLiteral("FF"));
-    GravaCampoString(CAMPO_TEXTO_RESULTADO, 0, texto);
+    Campos::GravaDesfecho(QStringLiteral("FF"), Mensagem(801));
+    return veio;
 }
 
-void GravaComparaTimeStampMenuOutros(const char* timeStamp) {
-    const QString novo = QString::fromLatin1(timeStamp ? timeStamp : "", timeStamp ? qsizetype(strnlen(timeStamp, 10)) : 0);
-    const QString atual =
-        Plataforma::LeIni(QStringLiteral("Cliente.ini"), QStringLiteral("MENU_OUTROS"), QStringLiteral("TimeStamp"));
-    if (atual == novo) return;
-    GravaCampoString(CAMPO_ESTADO_MENU_OUTROS, 0, QStringLiteral("1"));
-    Plataforma::GravaIni(QStringLiteral("Cliente.ini"), QStringLiteral("MENU_OUTROS"), QStringLiteral("TimeStamp"), novo);
+bool ConsultaMenuOutros(QLabel* mensagem) {
+    const QByteArray guardado = Campos::LeBytes(CAMPO_CODIGO_REQUISICAO, 64);
+    const bool existia = Campos::Preenchido(CAMPO_CODIGO_REQUISICAO);
+    if (!Campos::Grava(CAMPO_CODIGO_REQUISICAO, QStringLiteral("49"))) return false;
+    AutorizaTransacao(&TrnConsultaMenuOutros, mensagem, 0);
+    if (!existia)
+        Campos::Limpa(CAMPO_CODIGO_REQUISICAO);
+    else if (!Campos::GravaBytes(CAMPO_CODIGO_REQUISICAO, guardado))
+        Audita(QStringLiteral("Kora41 - codigo de requisicao nao restaurado"));
+    return RegistraResultado();
 }

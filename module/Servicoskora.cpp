@@ -1,9 +1,10 @@
 #include "Servicoskora.h"
 
-#include "Camposkora.h"
+#include "Campos.h"
 #include "bromo.h"
 #include "LeitorBytes.h"
-#include "Menuoutrosconsulta.h"
+#include "Contextokora.h"
+#include "platform.h"
 #include "pontal.h"
 
 #include <algorithm>
@@ -42,14 +43,6 @@ bool CopiaRegistro(const unsigned char* dados, size_t tamanho, unsigned char* de
     if (n) std::memcpy(destino, dados, n);
     std::memset(destino + n, 0, capacidade - n);
     return tamanho >= capacidade;
-}
-
-int CampoInteiro(int campo, int padrao) {
-    QString t;
-    LeCampo(t, campo, 0);
-    bool ok = false;
-    const int v = t.trimmed().toInt(&ok);
-    return ok ? v : padrao;
 }
 } // namespace
 
@@ -179,27 +172,31 @@ int ProcuraTipoServicoO(const TServicoO& o, const QByteArray& tipo) {
 void TrataServicoE(const unsigned char* dados, size_t tamanho) { DecodificaServicoE(dados, tamanho, ServicoE); }
 void TrataServicoL(const unsigned char* dados, size_t tamanho) { DecodificaServicoL(dados, tamanho, ServicoL); }
 
-int TrataServicoO(bool bConsulta) {
-    QString estado;
-    LeCampo(estado, CAMPO_ESTADO_MENU_OUTROS, 0);
-    if (bConsulta && estado == QLatin1String("1")) RealizaConsultaMenuOutrosInterno();
-
+int LeServicoO(TServicoO& o) {
     // A short read must not leave a previous list's entries behind it.
-    ServicoO.limpa();
+    o.limpa();
     int lidos = 0;
-    const int r = PontalLeCampoMaxLen(CAMPO_SERVICO_O, 0, reinterpret_cast<char*>(ServicoO.dados), lidos, TAM_SERVICO_O - 1);
-    if (r != 0) ServicoO.defineVazio();
-    GravaComparaTimeStampMenuOutros(ServicoO.timeStamp().constData());
+    const int r = PontalLeCampoMaxLen(CAMPO_SERVICO_O, 0, reinterpret_cast<char*>(o.dados), lidos, TAM_SERVICO_O - 1);
+    if (r != 0) o.defineVazio();
+    GravaComparaTimeStampMenuOutros(o.timeStamp().constData());
     return r;
 }
 
+void GravaComparaTimeStampMenuOutros(const char* timeStamp) {
+    const QString novo = QString::fromLatin1(timeStamp ? timeStamp : "", timeStamp ? qsizetype(strnlen(timeStamp, 10)) : 0);
+    const QString atual =
+        Plataforma::LeIni(QStringLiteral("Cliente.ini"), QStringLiteral("MENU_OUTROS"), QStringLiteral("TimeStamp"));
+    if (atual == novo) return;
+    // Unmarked, the list would be fetched again only when another stamp arrives.
+    if (!Campos::Grava(CAMPO_ESTADO_MENU_OUTROS, QStringLiteral("1"))) return;
+    Plataforma::GravaIni(QStringLiteral("Cliente.ini"), QStringLiteral("MENU_OUTROS"), QStringLiteral("TimeStamp"), novo);
+}
+
 void TrataServicoWzinho() {
-    const int n = CampoInteiro(CAMPO_QTD_SERVICOS_W, 0);
+    const int n = Campos::LeNumero(CAMPO_QTD_SERVICOS_W, 0);
     for (int i = 0; i < n && i <= 0xFFFF; ++i) {
-        unsigned char buf[TAM_SERVICO_WZINHO];
-        int32_t tam = sizeof buf;
-        if (PontalLeCampo(CAMPO_SERVICOS_W, uint16_t(i), &tam, buf) != 0) tam = 0;
-        DecodificaServicoWzinho(buf, size_t(std::max(tam, 0)), ServicoWzinho);
+        const QByteArray b = Campos::LeBytes(CAMPO_SERVICOS_W, TAM_SERVICO_WZINHO, i);
+        DecodificaServicoWzinho(reinterpret_cast<const unsigned char*>(b.constData()), size_t(b.size()), ServicoWzinho);
         // The type byte read as two decimal digits: "01" is the menu's stamp.
         if (ServicoWzinho.tipo() == 1) {
             GravaComparaTimeStampMenuOutros(ServicoWzinho.timeStamp().constData());
@@ -212,41 +209,34 @@ bool VerificaGravaProduto(const QString& tipo) {
     TEntradaServicoO e;
     const int i = ProcuraTipoServicoO(ServicoO, tipo.toLatin1());
     if (i >= 0 && ServicoO.entrada(i, e)) {
-        GravaCampoString(CAMPO_CODIGO_PRODUTO, 0, QString::fromLatin1(e.codigo));
-        return true;
+        return Campos::Grava(CAMPO_CODIGO_PRODUTO, QString::fromLatin1(e.codigo));
     }
-    GravaCampoString(CAMPO_ESTADO_MENU_OUTROS, 0, QStringLiteral("1"));
+    // Without the product the list is stale: fetch it again next time.
+    if (!Campos::Grava(CAMPO_ESTADO_MENU_OUTROS, QStringLiteral("1")))
+        Audita(QStringLiteral("Kora41 - estado do menu outros nao gravado"));
     return false;
 }
 
 bool ProcuraMontaListaProdutoSelecionado() {
-    int n = 0;
-    {
-        unsigned char buf[4];
-        int32_t tam = sizeof buf;
-        if (PontalLeCampo(CAMPO_QTD_SERVICOS_GUARDADOS, 0, &tam, buf) == 0 && tam > 0)
-            n = std::max(Numero(QByteArray(reinterpret_cast<const char*>(buf), std::min(tam, 4)).trimmed()), 0);
-    }
+    const int n = std::max(Numero(Campos::LeBytes(CAMPO_QTD_SERVICOS_GUARDADOS, 4).trimmed()), 0);
 
     ServicoE.limpa();
     ServicoL.limpa();
     ServicoO.limpa();
 
     bool veioO = false, veioW = false;
-    std::vector<unsigned char> buf(8192);
     for (int i = 0; i < n; ++i) {
-        int32_t tam = int32_t(buf.size());
-        if (PontalLeCampo(CAMPO_SERVICOS_GUARDADOS, uint16_t(i), &tam, buf.data()) != 0 || tam <= 0) continue;
-        tam = std::min<int32_t>(tam, int32_t(buf.size()));
-        const unsigned char* resto = buf.data() + 1;
-        const size_t tamResto = size_t(tam - 1);
-        switch (buf[0]) {
+        const QByteArray servico = Campos::LeBytes(CAMPO_SERVICOS_GUARDADOS, 8192, i);
+        if (servico.isEmpty()) continue;
+        const auto* resto = reinterpret_cast<const unsigned char*>(servico.constData()) + 1;
+        const size_t tamResto = size_t(servico.size() - 1);
+        switch (servico[0]) {
         case 'E': TrataServicoE(resto, tamResto); break;
         case 'L': TrataServicoL(resto, tamResto); break;
         case 'O':
-            PontalGravaCampo(CAMPO_SERVICO_O, 0, resto, int32_t(tamResto));
             veioO = true;
-            TrataServicoO(false);
+            if (Campos::GravaBytes(CAMPO_SERVICO_O, QByteArray(reinterpret_cast<const char*>(resto), qsizetype(tamResto))))
+                LeServicoO(ServicoO);
             break;
         case 'W':
             DecodificaServicoW(resto, tamResto, ServicoW);
@@ -259,10 +249,8 @@ bool ProcuraMontaListaProdutoSelecionado() {
     if (veioO && !veioW) return false;
 
     TrataServicoWzinho();
-    TrataServicoO(false);
-    QString codigo;
-    LeCampo(codigo, CAMPO_CODIGO_PRODUTO, 0);
-    const int i = ProcuraProdutoServicoW(ServicoW, codigo.toLatin1());
+    LeServicoO(ServicoO);
+    const int i = ProcuraProdutoServicoW(ServicoW, Campos::Le(CAMPO_CODIGO_PRODUTO).toLatin1());
     if (i >= 0) std::memcpy(Produto.dados, ServicoW.produto(i), TAM_PRODUTO);
 
     // A product never selected has no attributes: write empty texts, not NUL bytes.
@@ -270,8 +258,9 @@ bool ProcuraMontaListaProdutoSelecionado() {
         const char c = Produto.em(off);
         return c ? QString(QChar::fromLatin1(c)) : QString();
     };
-    GravaCampoString(CAMPO_ATRIBUTO_PRODUTO_138, 0, atributo(OffProduto::ATRIBUTO_10214));
-    GravaCampoString(CAMPO_ATRIBUTO_PRODUTO_95, 0, atributo(OffProduto::ATRIBUTO_10215));
-    GravaCampoString(CAMPO_ATRIBUTO_PRODUTO_93, 0, atributo(OffProduto::ATRIBUTO_10226));
+    if (!Campos::Grava(CAMPO_ATRIBUTO_PRODUTO_138, atributo(OffProduto::ATRIBUTO_10214)) ||
+        !Campos::Grava(CAMPO_ATRIBUTO_PRODUTO_95, atributo(OffProduto::ATRIBUTO_10215)) ||
+        !Campos::Grava(CAMPO_ATRIBUTO_PRODUTO_93, atributo(OffProduto::ATRIBUTO_10226)))
+        Audita(QStringLiteral("Kora41 - atributos do produto nao gravados"));
     return veioW;
 }

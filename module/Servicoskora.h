@@ -10,8 +10,6 @@
 #include <cstdint>
 #include <vector>
 
-#define KORA_API __attribute__((visibility("default")))
-
 constexpr int TAM_PRODUTO = 139;
 constexpr int TAM_SERVICO_W = 2787;
 constexpr int MAX_PRODUTOS_W = 20;
@@ -53,7 +51,7 @@ constexpr int PERMITE_ADVICE = 137;
 constexpr int ATRIBUTO_10214 = 138;
 } // namespace OffProduto
 
-struct KORA_API TProduto {
+struct TProduto {
     unsigned char dados[TAM_PRODUTO] = {};
 
     // The character at `off`, '\0' outside the record.
@@ -68,7 +66,7 @@ struct KORA_API TProduto {
 };
 
 // The product table.
-struct KORA_API TServicoW {
+struct TServicoW {
     unsigned char dados[TAM_SERVICO_W] = {};
     // Records present: the stored count, never more than fit in the table.
     int quantidade() const;
@@ -76,7 +74,7 @@ struct KORA_API TServicoW {
     const unsigned char* produto(int i) const;
 };
 
-struct KORA_API TEntradaServicoO {
+struct TEntradaServicoO {
     QByteArray codigo; // 4 characters
     QByteArray tipo;   // 2 characters; "15" bill payment
     QByteArray nome;   // 40 characters
@@ -84,7 +82,7 @@ struct KORA_API TEntradaServicoO {
 };
 
 // The other-transactions menu.
-struct KORA_API TServicoO {
+struct TServicoO {
     unsigned char dados[TAM_SERVICO_O] = {};
     QByteArray cabecalho() const;
     QByteArray timeStamp() const;
@@ -96,20 +94,20 @@ struct KORA_API TServicoO {
 };
 
 // One w service: type byte and time stamp.
-struct KORA_API TServicoWzinho {
+struct TServicoWzinho {
     unsigned char dados[TAM_SERVICO_WZINHO] = {};
     unsigned char tipo() const { return dados[0]; }
     QByteArray timeStamp() const;
 };
 
-struct KORA_API TProdutosEspeciais {
+struct TProdutosEspeciais {
     QByteArray dados; // 54 bytes: one question of the additional-information dialog
 };
-struct KORA_API TDadosServicoE {
+struct TDadosServicoE {
     int quantidade = 0;
     std::vector<TProdutosEspeciais> produtos;
 };
-struct KORA_API TServicoE {
+struct TServicoE {
     int quantidade = 0; // groups decoded
     std::vector<TDadosServicoE> dados;
     void limpa() {
@@ -118,17 +116,17 @@ struct KORA_API TServicoE {
     }
 };
 
-struct KORA_API TProdutosLojista {
+struct TProdutosLojista {
     QByteArray dados; // 50 bytes: one merchant-goods entry
 };
-struct KORA_API TDadosServicoL {
+struct TDadosServicoL {
     int codigo = 0;
     char flag = '\0';
     QByteArray reservado; // 4 characters
     int quantidade = 0;
     std::vector<TProdutosLojista> produtos;
 };
-struct KORA_API TServicoL {
+struct TServicoL {
     int quantidade = 0; // items decoded
     std::vector<TDadosServicoL> itens;
     void limpa() {
@@ -140,33 +138,37 @@ struct KORA_API TServicoL {
 // ---- Pure decoding ----------------------------------------------------------
 // Each returns false when the bytes end before the counts say; what was read
 // completely is kept and the counts then tell what the record really holds.
-KORA_API bool DecodificaServicoE(const unsigned char* dados, size_t tamanho, TServicoE& saida);
-KORA_API bool DecodificaServicoL(const unsigned char* dados, size_t tamanho, TServicoL& saida);
+bool DecodificaServicoE(const unsigned char* dados, size_t tamanho, TServicoE& saida);
+bool DecodificaServicoL(const unsigned char* dados, size_t tamanho, TServicoL& saida);
 // Copies up to the record's size and zero-fills the rest; true when complete.
-KORA_API bool DecodificaServicoW(const unsigned char* dados, size_t tamanho, TServicoW& saida);
-KORA_API bool DecodificaServicoO(const unsigned char* dados, size_t tamanho, TServicoO& saida);
-KORA_API bool DecodificaServicoWzinho(const unsigned char* dados, size_t tamanho, TServicoWzinho& saida);
+bool DecodificaServicoW(const unsigned char* dados, size_t tamanho, TServicoW& saida);
+bool DecodificaServicoO(const unsigned char* dados, size_t tamanho, TServicoO& saida);
+bool DecodificaServicoWzinho(const unsigned char* dados, size_t tamanho, TServicoWzinho& saida);
 // Index of the first product whose code is `codigo`, -1 when none.
-KORA_API int ProcuraProdutoServicoW(const TServicoW& w, const QByteArray& codigo);
+int ProcuraProdutoServicoW(const TServicoW& w, const QByteArray& codigo);
 // Index of the first O entry of product kind `tipo`, -1 when none.
-KORA_API int ProcuraTipoServicoO(const TServicoO& o, const QByteArray& tipo);
+int ProcuraTipoServicoO(const TServicoO& o, const QByteArray& tipo);
 
 // ---- Module-wide records ----------------------------------------------------
-extern KORA_API TProduto Produto;
-extern KORA_API TServicoE ServicoE;
-extern KORA_API TServicoL ServicoL;
-extern KORA_API TServicoO ServicoO;
-extern KORA_API TServicoW ServicoW;
-extern KORA_API TServicoWzinho ServicoWzinho;
+extern TProduto Produto;
+extern TServicoE ServicoE;
+extern TServicoL ServicoL;
+extern TServicoO ServicoO;
+extern TServicoW ServicoW;
+extern TServicoWzinho ServicoWzinho;
 
 // ---- Reading the host's reply services ----------------------------------------
 // Rebuilds the records from the stored services; true when a W service came.
-KORA_API bool ProcuraMontaListaProdutoSelecionado();
-KORA_API void TrataServicoE(const unsigned char* dados, size_t tamanho);
-KORA_API void TrataServicoL(const unsigned char* dados, size_t tamanho);
-// Reads the O service from its field (fetching it again first when asked and
-// due); 0 = read.
-KORA_API int TrataServicoO(bool bConsulta);
-KORA_API void TrataServicoWzinho();
+bool ProcuraMontaListaProdutoSelecionado();
+void TrataServicoE(const unsigned char* dados, size_t tamanho);
+void TrataServicoL(const unsigned char* dados, size_t tamanho);
+// Reads the O service from its field into `o` (an empty list when absent) and
+// compares its stamp; 0 = read. Fetching the list again is the menu query's.
+int LeServicoO(TServicoO& o);
+// Marks the other-transactions list for a new fetch (field 10224 "1") when
+// `timeStamp` (first 10 characters) differs from the one kept in Cliente.ini,
+// and keeps the new one.
+void GravaComparaTimeStampMenuOutros(const char* timeStamp);
+void TrataServicoWzinho();
 // Selects the first O entry of kind `tipo` into field 10193.
-KORA_API bool VerificaGravaProduto(const QString& tipo);
+bool VerificaGravaProduto(const QString& tipo);

@@ -5,12 +5,10 @@
 #pragma once
 #include <functional>
 
-#define CAPTURA_ADIC_API __attribute__((visibility("default")))
-
 namespace CapturaAdicionais {
 
 // True to go on. When the operator leaves a dialog, `fecha`(2) ends the
 // transaction form and the result is false.
-CAPTURA_ADIC_API bool VerificaCapturaDadosAdicionais(const std::function<void(int)>& fecha);
+bool VerificaCapturaDadosAdicionais(const std::function<void(int)>& fecha);
 
 }  // namespace CapturaAdicionais

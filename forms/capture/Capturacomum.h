@@ -1,9 +1,11 @@
-// What the two capture dialogs share: the host operations they use (bound
-// weakly, since a given host build may lack some), the amount formatting, the
-// look of their panels and buttons, and the search of the selected product
-// in the product table.
+// What the two capture dialogs share: the host operations they use, the
+// amount formatting, the look of their panels and buttons, and the search of
+// the selected product in the product table.
 #pragma once
+#include "framework/Controleskora.h"
+
 #include <QByteArray>
+#include <QColor>
 #include <QString>
 
 class QFrame;
@@ -32,12 +34,10 @@ QByteArray MapaBits(char c);
 // the kind and code of `Produto` against each record, in order.
 int ProcuraEntradaServicoW();
 
-// Fixed-look panel (lowered bevel when `rebaixado`) and button.
-QFrame* CriaPainel(QWidget* pai, const char* nome, int x, int y, int w, int h, bool rebaixado);
-QPushButton* CriaBotao(QWidget* pai, const char* nome, const QString& texto, int x);
-
-// Writes raw bytes into a host field; true when written.
-bool GravaBytes(uint16_t campo, const QByteArray& dados);
+// Background of the dialogs' panels, which their controls' outlines follow.
+inline const QColor COR_PAINEL{0xDF, 0xDF, 0xDF};
+// The dialogs' buttons: default while focused, shown by FormCreate.
+constexpr unsigned BOTAO = Ctl::Padrao | Ctl::Oculto;
 
 // Reformats an amount edit as the package shows amounts, caret at the end.
 void FormataValor(QLineEdit* ed);

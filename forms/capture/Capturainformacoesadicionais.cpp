@@ -1,9 +1,10 @@
 #include "capture/Capturainformacoesadicionais.h"
 
-#include "Camposkora.h"
+#include "Campos.h"
 #include "Contextokora.h"
 #include "Servicoskora.h"
 #include "capture/Capturacomum.h"
+#include "framework/Controleskora.h"
 #include "framework/Galeriakora.h"
 #include "platform.h"
 
@@ -28,8 +29,6 @@ namespace {
 constexpr int TOPOS_LABEL[TFrmCap_InfoAdc::POSICOES] = {22, 59, 97, 135, 173};
 constexpr int TOPOS_EDIT[TFrmCap_InfoAdc::POSICOES] = {18, 55, 93, 131, 169};
 
-QString Titulo() { return QString::fromLatin1(TITULO_APLICACAO); }
-
 // Amount answers are shown formatted, so the edit needs room for the
 // separators beyond the digits the question allows.
 int LarguraTextoValor(int maxDigitos)
@@ -50,30 +49,27 @@ TFrmCap_InfoAdc::TFrmCap_InfoAdc(QWidget* pai) : TFrmMod(pai)
 {
     setObjectName(QStringLiteral("FrmCap_InfoAdc"));
 
-    pnCaptura = CriaPainel(this, "pnCaptura", 24, 106, 580, 210, true);
+    static const char* const rotulos[POSICOES] = {"lbProdEspecial1", "lbProdEspecial2", "lbProdEspecial3",
+                                                  "lbProdEspecial4", "lbProdEspecial5"};
+    static const char* const edicoes[POSICOES] = {"edProdEspecial1", "edProdEspecial2", "edProdEspecial3",
+                                                  "edProdEspecial4", "edProdEspecial5"};
+    Controles(this).Painel(pnCaptura, "pnCaptura", this, {24, 106, 580, 210}, Ctl::Rebaixado, COR_PAINEL);
+    for (int i = 0; i < POSICOES; ++i)
+        Controles(this).Rotulo(lbProdEspecial[i], rotulos[i], pnCaptura, {16, TOPOS_LABEL[i], 235, 15},
+                               "Descrição Produto Especial:", Ctl::Direita);
     for (int i = 0; i < POSICOES; ++i) {
-        auto* lb = new QLabel(QStringLiteral("Descrição Produto Especial:"), pnCaptura);
-        lb->setObjectName(QStringLiteral("lbProdEspecial%1").arg(i + 1));
-        lb->setGeometry(16, TOPOS_LABEL[i], 235, 15);
-        lb->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        lbProdEspecial[i] = lb;
-    }
-    for (int i = 0; i < POSICOES; ++i) {
-        auto* ed = new QLineEdit(pnCaptura);
-        ed->setObjectName(QStringLiteral("edProdEspecial%1").arg(i + 1));
-        ed->setGeometry(261, TOPOS_EDIT[i], 180, 24);
-        ed->setMaxLength(1);
+        QLineEdit*& ed = edProdEspecial[i];
+        Controles(this).Edicao(ed, edicoes[i], pnCaptura, {261, TOPOS_EDIT[i], 180, 24}, {.max = 1});
         ed->setProperty("tag", i);
         ed->installEventFilter(this);
-        connect(ed, &QLineEdit::textChanged, this, [this, ed] { edProdEspecial1Change(ed); });
-        edProdEspecial[i] = ed;
+        Liga(ed, &QLineEdit::textChanged, [this, ed] { edProdEspecial1Change(ed); });
     }
-
-    pnBotoes = CriaPainel(this, "pnBotoes", 111, 330, 400, 40, false);
-    btConfirma = CriaBotao(pnBotoes, "btConfirma", QStringLiteral("&1 - Confirma"), 31);
-    btRetorna = CriaBotao(pnBotoes, "btRetorna", QStringLiteral("&9 - Cancela"), 248);
-    connect(btConfirma, &QPushButton::clicked, this, [this] { btConfirmaClick(); });
-    connect(btRetorna, &QPushButton::clicked, this, [this] { btRetornaClick(); });
+    Controles(this)
+        .Painel(pnBotoes, "pnBotoes", this, {111, 330, 400, 40}, Ctl::Nenhum, COR_PAINEL)
+        .Botao(btConfirma, "btConfirma", pnBotoes, {31, 4, 121, 33}, "&1 - Confirma", {.estilo = BOTAO})
+        .Botao(btRetorna, "btRetorna", pnBotoes, {248, 4, 121, 33}, "&9 - Cancela", {.estilo = BOTAO});
+    Liga(btConfirma, &QPushButton::clicked, [this] { btConfirmaClick(); });
+    Liga(btRetorna, &QPushButton::clicked, [this] { btRetornaClick(); });
 }
 
 TFrmCap_InfoAdc* TFrmCap_InfoAdc::Cria() { return CriaForm<TFrmCap_InfoAdc>(); }
@@ -222,7 +218,7 @@ bool TFrmCap_InfoAdc::edProdEspecial1KeyPress(QLineEdit* ed, QKeyEvent* ev)
             ProdutoEspecialDD[pos] = '1';
             focusNextChild();
         } else {
-            Plataforma::MessageBox(Mensagem(1041), Titulo(), Plataforma::MB_OK, Plataforma::Icone::Informacao, this);
+            CaixaMensagem(Mensagem(1041), Plataforma::MB_OK, Plataforma::Icone::Informacao);
             ProdutoEspecial.clear();
             ed->clear();
             MostraDica(ed, 1043);
@@ -240,7 +236,7 @@ void TFrmCap_InfoAdc::edProdEspecial1Change(QLineEdit* ed)
     if (q && Captura::TipoDado(q->tipo) == 4 && !ed->text().isEmpty()) FormataValor(ed);
 }
 
-bool TFrmCap_InfoAdc::eventFilter(QObject* obj, QEvent* ev)
+bool TFrmCap_InfoAdc::FiltraEvento(QObject* obj, QEvent* ev)
 {
     auto* ed = qobject_cast<QLineEdit*>(obj);
     if (ed) {
@@ -253,7 +249,7 @@ bool TFrmCap_InfoAdc::eventFilter(QObject* obj, QEvent* ev)
         default: break;
         }
     }
-    return TFrmMod::eventFilter(obj, ev);
+    return TFrmMod::FiltraEvento(obj, ev);
 }
 
 bool TFrmCap_InfoAdc::ValidaCamposForm()
@@ -273,7 +269,7 @@ bool TFrmCap_InfoAdc::ValidaCamposForm()
         HabilitaControles(true);
         if (v.mensagem != 0) {
             const auto icone = v.mensagem == 1041 ? Plataforma::Icone::Informacao : Plataforma::Icone::Exclamacao;
-            Plataforma::MessageBox(Mensagem(v.mensagem), Titulo(), Plataforma::MB_OK, icone, this);
+            CaixaMensagem(Mensagem(v.mensagem), Plataforma::MB_OK, icone);
         }
         if (v.limpa) ed->clear();
         ed->setFocus();
@@ -296,7 +292,7 @@ void TFrmCap_InfoAdc::GravaDadosTela()
 
 bool TFrmCap_InfoAdc::GravaCamposPontal()
 {
-    return GravaBytes(CAMPO_INFORMACOES_ADICIONAIS, Captura::MontaCampoInfoAdicionais(InfoAdicionais));
+    return Campos::GravaBytes(CAMPO_INFORMACOES_ADICIONAIS, Captura::MontaCampoInfoAdicionais(InfoAdicionais));
 }
 
 void TFrmCap_InfoAdc::btConfirmaClick()

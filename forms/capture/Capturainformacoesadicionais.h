@@ -15,7 +15,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class KORA_FORM_API TFrmCap_InfoAdc : public TFrmMod {
+class TFrmCap_InfoAdc : public TFrmMod {
 public:
     explicit TFrmCap_InfoAdc(QWidget* pai = nullptr);
     static TFrmCap_InfoAdc* Cria();
@@ -46,7 +46,7 @@ public:
     int Pagina() const { return nPagina; }
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
 
 private:
     void edProdEspecial1Enter(QLineEdit* ed);
@@ -66,11 +66,11 @@ private:
 };
 
 // The questions of the selected product and their answers as sent.
-extern KORA_FORM_API std::vector<Captura::TProdutoEspecial> ProdutosEspeciais;
-extern KORA_FORM_API std::vector<Captura::TInfoAdicional> InfoAdicionais;
+extern std::vector<Captura::TProdutoEspecial> ProdutosEspeciais;
+extern std::vector<Captura::TInfoAdicional> InfoAdicionais;
 // First typing of a double-entry answer, empty while none is pending.
-extern KORA_FORM_API QString ProdutoEspecial;
+extern QString ProdutoEspecial;
 // Per page position: "1" once its double-entry answer has been confirmed.
-extern KORA_FORM_API QByteArray ProdutoEspecialDD;
+extern QByteArray ProdutoEspecialDD;
 
-extern KORA_FORM_API TFrmCap_InfoAdc* FrmCap_InfoAdc;
+extern TFrmCap_InfoAdc* FrmCap_InfoAdc;

@@ -1,9 +1,10 @@
 #include "capture/Capturaprodutoslojista.h"
 
-#include "Camposkora.h"
+#include "Campos.h"
 #include "Contextokora.h"
 #include "Servicoskora.h"
 #include "capture/Capturacomum.h"
+#include "framework/Controleskora.h"
 #include "framework/Galeriakora.h"
 
 #include <QComboBox>
@@ -23,24 +24,6 @@ TFrmCap_ProdLoj* FrmCap_ProdLoj = nullptr;
 using namespace CapturaComum;
 
 namespace {
-
-QLabel* Rotulo(QWidget* pai, const char* nome, const QString& texto, int x, int y, int w)
-{
-    auto* l = new QLabel(texto, pai);
-    l->setObjectName(QString::fromLatin1(nome));
-    l->setGeometry(x, y, w, 15);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return l;
-}
-
-QLineEdit* Edicao(QWidget* pai, const char* nome, int x, int y, int w, int max)
-{
-    auto* e = new QLineEdit(pai);
-    e->setObjectName(QString::fromLatin1(nome));
-    e->setGeometry(x, y, w, 24);
-    e->setMaxLength(max);
-    return e;
-}
 
 bool Enter(const QKeyEvent* ev) { return ev->key() == Qt::Key_Return || ev->key() == Qt::Key_Enter; }
 
@@ -67,40 +50,34 @@ TFrmCap_ProdLoj::TFrmCap_ProdLoj(QWidget* pai) : TFrmMod(pai)
 {
     setObjectName(QStringLiteral("FrmCap_ProdLoj"));
 
-    pnCaptura = CriaPainel(this, "pnCaptura", 21, 106, 580, 210, true);
-    cbProdutos = new QComboBox(pnCaptura);
-    cbProdutos->setObjectName(QStringLiteral("cbProdutos"));
-    cbProdutos->setGeometry(136, 22, 401, 24);
-    lbProduto = Rotulo(pnCaptura, "lbProduto", QStringLiteral("Produto:"), 20, 26, 108);
-    lbQuantidade = Rotulo(pnCaptura, "lbQuantidade", QStringLiteral("QTDE:"), 20, 85, 108);
-    edQuantidade = Edicao(pnCaptura, "edQuantidade", 136, 81, 101, 6);
-    lbValorUnitario = Rotulo(pnCaptura, "lbValorUnitario", QStringLiteral("VL. UNIT.:"), 316, 84, 112);
-    edValorUnitario = Edicao(pnCaptura, "edValorUnitario", 436, 80, 121, 12);
-    lbImposto = Rotulo(pnCaptura, "lbImposto", QStringLiteral("% IMPOSTO:"), 20, 133, 108);
-    edImposto = Edicao(pnCaptura, "edImposto", 136, 129, 101, 6);
-    lbValorTotal = Rotulo(pnCaptura, "lbValorTotal", QStringLiteral("TOTAL:"), 316, 132, 112);
-    edValorTotal = Edicao(pnCaptura, "edValorTotal", 436, 128, 121, 12);
-    edValorTotal->setReadOnly(true);
-    lbUnidade = new QLabel(QStringLiteral("Unid"), pnCaptura);
-    lbUnidade->setObjectName(QStringLiteral("lbUnidade"));
-    lbUnidade->setGeometry(246, 85, 60, 15);
-
-    // Made after the capture panel: the buttons come last when tabbing.
-    pnBotoes = CriaPainel(this, "pnBotoes", 111, 330, 400, 40, false);
-    pnBotoes->setVisible(false);
-    btConfirma = CriaBotao(pnBotoes, "btConfirma", QStringLiteral("&1 - Confirma"), 31);
-    btRetorna = CriaBotao(pnBotoes, "btRetorna", QStringLiteral("&9 - Cancela"), 248);
+    Controles(this)
+        .Painel(pnCaptura, "pnCaptura", this, {21, 106, 580, 210}, Ctl::Rebaixado, COR_PAINEL)
+        .Combo(cbProdutos, "cbProdutos", pnCaptura, {136, 22, 401, 24})
+        .Rotulo(lbProduto, "lbProduto", pnCaptura, {20, 26, 108, 15}, "Produto:", Ctl::Direita)
+        .Rotulo(lbQuantidade, "lbQuantidade", pnCaptura, {20, 85, 108, 15}, "QTDE:", Ctl::Direita)
+        .Edicao(edQuantidade, "edQuantidade", pnCaptura, {136, 81, 101, 24}, {.max = 6})
+        .Rotulo(lbValorUnitario, "lbValorUnitario", pnCaptura, {316, 84, 112, 15}, "VL. UNIT.:", Ctl::Direita)
+        .Edicao(edValorUnitario, "edValorUnitario", pnCaptura, {436, 80, 121, 24}, {.max = 12})
+        .Rotulo(lbImposto, "lbImposto", pnCaptura, {20, 133, 108, 15}, "% IMPOSTO:", Ctl::Direita)
+        .Edicao(edImposto, "edImposto", pnCaptura, {136, 129, 101, 24}, {.max = 6})
+        .Rotulo(lbValorTotal, "lbValorTotal", pnCaptura, {316, 132, 112, 15}, "TOTAL:", Ctl::Direita)
+        .Edicao(edValorTotal, "edValorTotal", pnCaptura, {436, 128, 121, 24}, {.max = 12, .estilo = Ctl::SoLeitura})
+        .Rotulo(lbUnidade, "lbUnidade", pnCaptura, {246, 85, 60, 15}, "Unid")
+        // Made after the capture panel: the buttons come last when tabbing.
+        .Painel(pnBotoes, "pnBotoes", this, {111, 330, 400, 40}, Ctl::Oculto, COR_PAINEL)
+        .Botao(btConfirma, "btConfirma", pnBotoes, {31, 4, 121, 33}, "&1 - Confirma", {.estilo = BOTAO})
+        .Botao(btRetorna, "btRetorna", pnBotoes, {248, 4, 121, 33}, "&9 - Cancela", {.estilo = BOTAO});
 
     for (QWidget* w : {static_cast<QWidget*>(cbProdutos), static_cast<QWidget*>(edQuantidade),
                        static_cast<QWidget*>(edValorUnitario), static_cast<QWidget*>(edImposto),
                        static_cast<QWidget*>(edValorTotal), static_cast<QWidget*>(btConfirma),
                        static_cast<QWidget*>(btRetorna)})
         w->installEventFilter(this);
-    connect(cbProdutos, &QComboBox::currentIndexChanged, this, [this] { cbProdutosChange(); });
+    Liga(cbProdutos, &QComboBox::currentIndexChanged, [this] { cbProdutosChange(); });
     for (QLineEdit* ed : {edValorUnitario, edImposto})
-        connect(ed, &QLineEdit::textChanged, this, [ed] { FormataValor(ed); });
-    connect(btConfirma, &QPushButton::clicked, this, [this] { btConfirmaClick(); });
-    connect(btRetorna, &QPushButton::clicked, this, [this] { btRetornaClick(); });
+        Liga(ed, &QLineEdit::textChanged, [ed] { FormataValor(ed); });
+    Liga(btConfirma, &QPushButton::clicked, [this] { btConfirmaClick(); });
+    Liga(btRetorna, &QPushButton::clicked, [this] { btRetornaClick(); });
 }
 
 TFrmCap_ProdLoj* TFrmCap_ProdLoj::Cria() { return CriaForm<TFrmCap_ProdLoj>(); }
@@ -293,7 +270,7 @@ bool TFrmCap_ProdLoj::GravaCamposPontal()
         ProdutosLojista.push_back(e);
     }
     if (ProdutosLojista.empty()) return true;
-    return GravaBytes(CAMPO_PRODUTOS_LOJISTA, Captura::MontaCampoProdutosLojista(ProdutosLojista));
+    return Campos::GravaBytes(CAMPO_PRODUTOS_LOJISTA, Captura::MontaCampoProdutosLojista(ProdutosLojista));
 }
 
 void TFrmCap_ProdLoj::btConfirmaClick()
@@ -396,7 +373,7 @@ bool TFrmCap_ProdLoj::FiguraKeyPress(QLineEdit* ed, QKeyEvent* ev)
     return true;
 }
 
-bool TFrmCap_ProdLoj::eventFilter(QObject* obj, QEvent* ev)
+bool TFrmCap_ProdLoj::FiltraEvento(QObject* obj, QEvent* ev)
 {
     if (ev->type() == QEvent::FocusIn) {
         FiguraEnter(obj);
@@ -412,7 +389,7 @@ bool TFrmCap_ProdLoj::eventFilter(QObject* obj, QEvent* ev)
             if (FiguraKeyPress(ed, k)) return true;
         }
     }
-    return TFrmMod::eventFilter(obj, ev);
+    return TFrmMod::FiltraEvento(obj, ev);
 }
 
 void TFrmCap_ProdLoj::keyPressEvent(QKeyEvent* e)

@@ -14,14 +14,14 @@ class QLineEdit;
 class QPushButton;
 
 // One line of the goods list and what the operator gave for it.
-struct KORA_FORM_API TListaProdutoLojista {
+struct TListaProdutoLojista {
     int linha = 0;   // line of cbProdutos
     int item = 0;    // index of the L item
     int produto = 0; // index of the good within the item
     Captura::TEntradaLojista entrada;
 };
 
-class KORA_FORM_API TFrmCap_ProdLoj : public TFrmMod {
+class TFrmCap_ProdLoj : public TFrmMod {
 public:
     explicit TFrmCap_ProdLoj(QWidget* pai = nullptr);
     static TFrmCap_ProdLoj* Cria();
@@ -60,7 +60,7 @@ public:
     void btRetornaClick();
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
@@ -79,6 +79,6 @@ private:
     std::vector<Captura::TProdutoLojista> bens_;
 };
 
-extern KORA_FORM_API std::vector<TListaProdutoLojista> ListaProdutosLojista;
-extern KORA_FORM_API std::vector<Captura::TItemEnvio> ProdutosLojista;
-extern KORA_FORM_API TFrmCap_ProdLoj* FrmCap_ProdLoj;
+extern std::vector<TListaProdutoLojista> ListaProdutosLojista;
+extern std::vector<Captura::TItemEnvio> ProdutosLojista;
+extern TFrmCap_ProdLoj* FrmCap_ProdLoj;

@@ -6,8 +6,6 @@
 #include <QString>
 #include <vector>
 
-#define CAPTURA_API __attribute__((visibility("default")))
-
 namespace Captura {
 
 // One question of the E service (54 bytes on the wire).
@@ -25,10 +23,10 @@ constexpr int TAM_RESPOSTA_MAX = 100;
 constexpr int QUESTOES_POR_PAGINA = 5;
 
 // Decodes the question starting at `pos`; false when the record does not fit.
-CAPTURA_API bool DecodificaProdutoEspecial(const QByteArray& buf, int pos, TProdutoEspecial& out);
+bool DecodificaProdutoEspecial(const QByteArray& buf, int pos, TProdutoEspecial& out);
 
 // Numeric data type of a question (6 when the character is not a digit).
-CAPTURA_API int TipoDado(char tipo);
+int TipoDado(char tipo);
 
 // Result of checking one answer: message 0 means none is shown.
 struct TValidacao {
@@ -40,17 +38,17 @@ struct TValidacao {
 // Checks an answer (already without formatting) against its question.
 // `confirmada` tells whether a double-entry answer was typed twice.
 // `cpfValido` is the common-services rule, given by the caller.
-CAPTURA_API TValidacao ValidaResposta(const TProdutoEspecial& q, const QString& resposta,
+TValidacao ValidaResposta(const TProdutoEspecial& q, const QString& resposta,
                                       bool confirmada, bool cpfValido);
 
 // DDMMYY or DDMMYYYY into a real calendar date.
-CAPTURA_API bool DataValida(const QString& digitos);
+bool DataValida(const QString& digitos);
 
 // Accepts a key for a question of the given type; `texto` is the edit's text.
-CAPTURA_API bool TeclaAceita(int tipo, QChar tecla, const QString& texto);
+bool TeclaAceita(int tipo, QChar tecla, const QString& texto);
 
 // Questions [primeira, ultima) shown on page `pagina` (1-based) out of `total`.
-CAPTURA_API void FaixaPagina(int total, int pagina, int& primeira, int& ultima);
+void FaixaPagina(int total, int pagina, int& primeira, int& ultima);
 
 // Field 10221 from the answered questions.
 struct TInfoAdicional {
@@ -58,7 +56,7 @@ struct TInfoAdicional {
     char tipo = '6';
     QByteArray resposta;    // at most 100 bytes
 };
-CAPTURA_API QByteArray MontaCampoInfoAdicionais(const std::vector<TInfoAdicional>& itens);
+QByteArray MontaCampoInfoAdicionais(const std::vector<TInfoAdicional>& itens);
 
 // One good of the L service (50 bytes).
 struct TProdutoLojista {
@@ -68,7 +66,7 @@ struct TProdutoLojista {
     QByteArray descricao;   // 41
 };
 constexpr int TAM_PRODUTO_LOJISTA = 50;
-CAPTURA_API bool DecodificaProdutoLojista(const QByteArray& buf, int pos, TProdutoLojista& out);
+bool DecodificaProdutoLojista(const QByteArray& buf, int pos, TProdutoLojista& out);
 
 // Operator's entry for a good (36 characters).
 struct TEntradaLojista {
@@ -80,7 +78,7 @@ struct TEntradaLojista {
 };
 
 // Left-fills digits with "0" to the width, keeping the rightmost ones when longer.
-CAPTURA_API QByteArray PreencheZeros(const QString& digitos, int largura);
+QByteArray PreencheZeros(const QString& digitos, int largura);
 
 // One recorded good as sent (42 bytes): L item flag + 4 chars, the good.
 struct TItemEnvio {
@@ -89,14 +87,14 @@ struct TItemEnvio {
     TProdutoLojista produto;
     TEntradaLojista entrada;
 };
-CAPTURA_API QByteArray MontaCampoProdutosLojista(const std::vector<TItemEnvio>& itens);
+QByteArray MontaCampoProdutosLojista(const std::vector<TItemEnvio>& itens);
 
 // quantity (whole number) x unit value digits, shortest decimal text; empty
 // when either is empty or not a number.
-CAPTURA_API QString CalculaTotal(const QString& quantidade, const QString& digitosUnitario);
+QString CalculaTotal(const QString& quantidade, const QString& digitosUnitario);
 
 // Field map positions (1-based) of the eight "0"/"1" characters.
 enum PosMapa { MAPA_QUANTIDADE = 1, MAPA_TOTAL = 2, MAPA_UNITARIO = 3, MAPA_IMPOSTO = 4 };
-CAPTURA_API bool MapaHabilita(const QByteArray& mapaBits, int posicao);
+bool MapaHabilita(const QByteArray& mapaBits, int posicao);
 
 }  // namespace Captura

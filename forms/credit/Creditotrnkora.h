@@ -6,7 +6,7 @@
 class QLabel;
 class QLineEdit;
 
-class KORA_API TFrmCrd_Trn : public TFrmTrn_Mod {
+class TFrmCrd_Trn : public TFrmTrn_Mod {
 public:
     static TFrmCrd_Trn* Cria();
     explicit TFrmCrd_Trn(QWidget* parent = nullptr);
@@ -20,8 +20,6 @@ public:
     bool ValidaCamposForm() override;
     bool GravaCamposPontal() override;
     void btConfirmaClick() override;
-    void edTaxaServicoEnter();
-    void edTaxaEmbarqueEnter();
 
     double TaxaServicoProduto() const { return dTaxaServicoProduto; }
 
@@ -29,4 +27,4 @@ private:
     double dTaxaServicoProduto = 0;
 };
 
-extern KORA_API TFrmCrd_Trn* FrmCrd_Trn;
+extern TFrmCrd_Trn* FrmCrd_Trn;

@@ -1,6 +1,6 @@
 #include "Creditovistakora.h"
 
-#include "Camposkora.h"
+#include "Campos.h"
 #include "Contextokora.h"
 #include "Servicoskora.h"
 #include "framework/Galeriakora.h"
@@ -33,8 +33,8 @@ void TFrmVis_Crd::IniciaCamposForm() {
 }
 
 bool TFrmVis_Crd::GravaCamposPontal() {
-    if (!CamposTrn::Grava(CAMPO_CODIGO_FINANCIAMENTO, QStringLiteral("0"))) return false;
-    if (!CamposTrn::Grava(CAMPO_TIPO_FINANCIAMENTO, QStringLiteral("0"))) return false;
+    if (!Campos::Grava(CAMPO_CODIGO_FINANCIAMENTO, QStringLiteral("0"))) return false;
+    if (!Campos::Grava(CAMPO_TIPO_FINANCIAMENTO, QStringLiteral("0"))) return false;
     return TFrmCrd_Trn::GravaCamposPontal();
 }
 
@@ -45,7 +45,8 @@ static QDialog* FormGaleriaVisCrd() {
     Produto.dados[OffProduto::TAXA_SERVICO] = '1';
     Produto.dados[OffProduto::PARAM_TAXA_SERVICO] = '1';
     Produto.dados[OffProduto::TAXA_EMBARQUE] = '1';
-    CamposTrn::Grava(CAMPO_VALOR_TRANSACAO, QStringLiteral("8000"));
+    // No amount in the store, no picture worth taking.
+    if (!Campos::Grava(CAMPO_VALOR_TRANSACAO, QStringLiteral("8000"))) return nullptr;
     return TFrmVis_Crd::Cria();
 }
 KORA_REGISTRA_GALERIA(FrmVis_Crd, FormGaleriaVisCrd)

@@ -2,7 +2,7 @@
 #pragma once
 #include "credit/Creditotrnkora.h"
 
-class KORA_API TFrmVis_Crd : public TFrmCrd_Trn {
+class TFrmVis_Crd : public TFrmCrd_Trn {
 public:
     static TFrmVis_Crd* Cria();
     explicit TFrmVis_Crd(QWidget* parent = nullptr);
@@ -12,4 +12,4 @@ public:
     void FormCreate() override;
 };
 
-extern KORA_API TFrmVis_Crd* FrmVis_Crd;
+extern TFrmVis_Crd* FrmVis_Crd;

@@ -1,9 +1,10 @@
 #include "Debitotrnkora.h"
 
-#include "Camposkora.h"
+#include "Campos.h"
 #include "Contextokora.h"
 #include "Servicoskora.h"
 #include "bromo.h"
+#include "framework/Controleskora.h"
 #include "transaction/Descritoreskora.h"
 
 #include <QLabel>
@@ -33,26 +34,11 @@ TFrmDeb_Trn::TFrmDeb_Trn(QWidget* parent) : TFrmTrn_Mod(parent) {
     pnBotoes->move(pnBotoes->x(), 324);
     btRetorna->setText(QStringLiteral("&9 - Retorna"));
 
-    lbValorSaque = new QLabel(QStringLiteral("Saque:"), pnCaptura);
-    lbValorSaque->setObjectName(QStringLiteral("lbValorSaque"));
-    lbValorSaque->setGeometry(342, 31, 39, 15);
-    lbValorSaque->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    lbNomeIssuer = new QLabel(QStringLiteral("Nome Issuer"), pnCaptura);
-    lbNomeIssuer->setObjectName(QStringLiteral("lbNomeIssuer"));
-    lbNomeIssuer->setGeometry(292, 16, 139, 15);
-    lbNomeIssuer->setAlignment(Qt::AlignCenter);
-
-    edValorSaque = new QLineEdit(pnCaptura);
-    edValorSaque->setObjectName(QStringLiteral("edValorSaque"));
-    edValorSaque->setGeometry(438, 21, 101, 24);
-    edValorSaque->setMaxLength(12);
-    // Second in the capture panel, before the buttons.
-    QWidget::setTabOrder(edValor, edValorSaque);
-    QWidget::setTabOrder(edValorSaque, btConfirma);
-    QWidget::setTabOrder(btConfirma, btRetorna);
-    LigaEditValor(edValorSaque);
-    LigaEntrada(edValorSaque, [this] { edValorSaqueEnter(); });
+    Controles(this)
+        .Rotulo(lbValorSaque, "lbValorSaque", pnCaptura, {342, 31, 39, 15}, "Saque:", Ctl::Direita)
+        .Rotulo(lbNomeIssuer, "lbNomeIssuer", pnCaptura, {292, 16, 139, 15}, "Nome Issuer", Ctl::Centro)
+        .Edicao(edValorSaque, "edValorSaque", pnCaptura, {438, 21, 101, 24}, {.max = 12, .foco = 5, .valor = true});
+    OrdemTab({edValor, edValorSaque, btConfirma, btRetorna});
 }
 
 void TFrmDeb_Trn::IniciaCamposForm() {
@@ -69,16 +55,12 @@ void TFrmDeb_Trn::IniciaCamposForm() {
 
 bool TFrmDeb_Trn::ValidaCamposForm() { return TFrmTrn_Mod::ValidaCamposForm(); }
 
-void TFrmDeb_Trn::edValorSaqueEnter() {
-    MostraMensagem(Mensagem(5));
-}
-
 void TFrmDeb_Trn::btConfirmaClick() {
     HabilitaControles(false);
     const QString saque = RemoveFormato(edValorSaque->text()).trimmed();
     if (!saque.isEmpty()) {
-        if (!CamposTrn::Grava(CAMPO_VALOR_SAQUE, saque) ||
-            !CamposTrn::Grava(CAMPO_VALOR_SAQUE_FORMATADO, Dollar(saque))) {
+        if (!Campos::Grava(CAMPO_VALOR_SAQUE, saque) ||
+            !Campos::Grava(CAMPO_VALOR_SAQUE_FORMATADO, Dollar(saque))) {
             // The store refused the withdrawal: hand the form back to the operator.
             HabilitaControles(true);
             return;

@@ -7,7 +7,7 @@
 class QLabel;
 class QLineEdit;
 
-class KORA_API TFrmDeb_Trn : public TFrmTrn_Mod {
+class TFrmDeb_Trn : public TFrmTrn_Mod {
 public:
     static TFrmDeb_Trn* Cria();
     explicit TFrmDeb_Trn(QWidget* parent = nullptr);
@@ -19,9 +19,8 @@ public:
     void IniciaCamposForm() override;
     bool ValidaCamposForm() override;
     void btConfirmaClick() override;
-    void edValorSaqueEnter();
 };
 
-extern KORA_API TFrmDeb_Trn* FrmDeb_Trn;
+extern TFrmDeb_Trn* FrmDeb_Trn;
 
 void AjustaRotuloDireita(QLabel* rotulo, int larguraMinima);

@@ -1,6 +1,6 @@
 #include "Debitovistakora.h"
 
-#include "Camposkora.h"
+#include "Campos.h"
 #include "Contextokora.h"
 #include "Servicoskora.h"
 #include "bromo.h"
@@ -35,22 +35,22 @@ void TFrmVis_Deb::IniciaCamposForm() {
     lbNomeIssuer->setEnabled(permiteSaque);
     if (permiteSaque) {
         // A withdrawal given by the host cannot be changed.
-        const QString saque = RemoveFormato(CamposTrn::Le(CAMPO_VALOR_SAQUE_FORMATADO));
+        const QString saque = RemoveFormato(Campos::Le(CAMPO_VALOR_SAQUE_FORMATADO));
         if (!saque.isEmpty()) {
             edValorSaque->setText(Dollar(saque));
             edValorSaque->setEnabled(false);
         }
     } else {
-        CamposTrn::Limpa(CAMPO_VALOR_SAQUE_FORMATADO);
+        Campos::Limpa(CAMPO_VALOR_SAQUE_FORMATADO);
     }
 }
 
 bool TFrmVis_Deb::GravaCamposPontal() {
     if (!TFrmTrn_Mod::GravaCamposPontal()) return false;
-    if (!CamposTrn::Grava(CAMPO_CODIGO_TIPO_TRANSACAO, QStringLiteral("32"))) return false;
-    CamposTrn::Limpa(CAMPO_QTD_PARCELAS);
-    CamposTrn::Limpa(CAMPO_VALOR_PRIMEIRA_PARCELA);
-    CamposTrn::Limpa(CAMPO_VALOR_ENTRADA);
+    if (!Campos::Grava(CAMPO_CODIGO_TIPO_TRANSACAO, QStringLiteral("32"))) return false;
+    Campos::Limpa(CAMPO_QTD_PARCELAS);
+    Campos::Limpa(CAMPO_VALOR_PRIMEIRA_PARCELA);
+    Campos::Limpa(CAMPO_VALOR_ENTRADA);
     return true;
 }
 
@@ -61,8 +61,9 @@ static QDialog* FormGaleriaVisDeb() {
     const QByteArray issuer = QByteArray("BANCO EXEMPLO").leftJustified(40, ' ');
     std::copy(issuer.begin(), issuer.end(), Produto.dados + OffProduto::NOME_ISSUER);
     Produto.dados[OffProduto::PERMITE_SAQUE] = '1';
-    CamposTrn::Grava(CAMPO_VALOR_TRANSACAO, QStringLiteral("15075"));
-    CamposTrn::Limpa(CAMPO_VALOR_SAQUE_FORMATADO);
+    // No amount in the store, no picture worth taking.
+    if (!Campos::Grava(CAMPO_VALOR_TRANSACAO, QStringLiteral("15075"))) return nullptr;
+    Campos::Limpa(CAMPO_VALOR_SAQUE_FORMATADO);
     return TFrmVis_Deb::Cria();
 }
 KORA_REGISTRA_GALERIA(FrmVis_Deb, FormGaleriaVisDeb)

@@ -2,7 +2,7 @@
 #pragma once
 #include "debit/Debitotrnkora.h"
 
-class KORA_API TFrmVis_Deb : public TFrmDeb_Trn {
+class TFrmVis_Deb : public TFrmDeb_Trn {
 public:
     static TFrmVis_Deb* Cria();
     explicit TFrmVis_Deb(QWidget* parent = nullptr);
@@ -12,4 +12,4 @@ public:
     void FormCreate() override;
 };
 
-extern KORA_API TFrmVis_Deb* FrmVis_Deb;
+extern TFrmVis_Deb* FrmVis_Deb;

@@ -80,6 +80,16 @@ TControles& TControles::Painel(QFrame*& alvo, const char* nome, QWidget* pai, QR
     return *this;
 }
 
+TControles& TControles::Painel(QFrame*& alvo, const char* nome, QWidget* pai, QRect g, unsigned estilo,
+                               QColor fundo) {
+    Painel(alvo, nome, pai, g, estilo & ~unsigned(Ctl::Cinza));
+    alvo->setAutoFillBackground(true);
+    QPalette p = alvo->palette();
+    p.setColor(QPalette::Window, fundo);
+    alvo->setPalette(p);
+    return *this;
+}
+
 TControles& TControles::Rotulo(QLabel*& alvo, const char* nome, QWidget* pai, QRect g, const char* texto,
                                unsigned estilo) {
     alvo = new QLabel(QString::fromUtf8(texto), pai);
@@ -108,6 +118,7 @@ TControles& TControles::Mascara(QLineEdit*& alvo, const char* nome, QWidget* pai
 TControles& TControles::Botao(QPushButton*& alvo, const char* nome, QWidget* pai, QRect g, const char* texto,
                               Ctl::Opc o) {
     alvo = new QPushButton(QString::fromUtf8(texto), pai);
+    if (o.estilo & Ctl::Padrao) alvo->setAutoDefault(true);
     Comum(alvo, nome, g, o);
     return *this;
 }

@@ -43,6 +43,7 @@ enum Estilo : unsigned {
     Cinza = 1 << 9,      // panel: the light grey of the capture panels, painted
     SemFoco = 1 << 10,   // never takes the focus (no tab stop)
     Transparente = 1 << 11, // caption paints no background of its own
+    Padrao = 1 << 12,    // button: the default one while it has the focus (Enter clicks it)
 };
 
 // Options of an edit, a button, a list or a memo.
@@ -59,6 +60,9 @@ public:
     explicit TControles(TFrmMod* form) : form_(form) {}
 
     TControles& Painel(QFrame*& alvo, const char* nome, QWidget* pai, QRect g, unsigned estilo = Ctl::Nenhum);
+    // A panel whose palette carries `fundo`: the controls inside take their
+    // outlines from it, as the menus' and the capture dialogs' do.
+    TControles& Painel(QFrame*& alvo, const char* nome, QWidget* pai, QRect g, unsigned estilo, QColor fundo);
     TControles& Rotulo(QLabel*& alvo, const char* nome, QWidget* pai, QRect g, const char* texto,
                        unsigned estilo = Ctl::Nenhum);
     TControles& Edicao(QLineEdit*& alvo, const char* nome, QWidget* pai, QRect g, Ctl::Opc o = {});

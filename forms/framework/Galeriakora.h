@@ -9,14 +9,12 @@
 #include <QStringList>
 #include <functional>
 
-#define KORA_GALERIA_API __attribute__((visibility("default")))
-
 using FabricaFormGaleria = std::function<QDialog*()>;
 
 // Adds a form to the gallery under `nome` (the file name of its picture).
-KORA_GALERIA_API void RegistraFormGaleria(const char* nome, FabricaFormGaleria fabrica);
+void RegistraFormGaleria(const char* nome, FabricaFormGaleria fabrica);
 // Names registered so far, in registration order.
-KORA_GALERIA_API QStringList FormsGaleria();
+QStringList FormsGaleria();
 
 // Static registration in a form's unit:
 //   KORA_REGISTRA_GALERIA(FrmVis_Deb, [] { ...; return form; })

@@ -1,5 +1,6 @@
 #include "Menumodelokora.h"
 
+#include "Controleskora.h"
 #include "Galeriakora.h"
 
 #include "Contextokora.h"
@@ -36,39 +37,22 @@ protected:
 TFrmMnu_Mod::TFrmMnu_Mod(QWidget* pai) : TFrmMod(pai) {
     setObjectName(QStringLiteral("FrmMnu_Mod"));
 
-    pnMenu = new QFrame(this);
-    pnMenu->setObjectName(QStringLiteral("pnMenu"));
-    pnMenu->setGeometry(30, 113, 142, 253);
-    pnMenu->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    pnMenu->setLineWidth(1);
-    pnMenu->setAutoFillBackground(true);
-    {
-        QPalette p = pnMenu->palette();
-        p.setColor(QPalette::Window, QColor(0xD4, 0xD4, 0xD4));
-        pnMenu->setPalette(p);
-    }
-
+    Controles(this).Painel(pnMenu, "pnMenu", this, {30, 113, 142, 253}, Ctl::Rebaixado, QColor(0xD4, 0xD4, 0xD4));
     QPushButton** opcoes[MAX_OPCOES_MENU] = {&spOpcao1, &spOpcao2, &spOpcao3, &spOpcao4,
                                              &spOpcao5, &spOpcao6, &spOpcao7, &spOpcao8};
+    static const char* const nomes[MAX_OPCOES_MENU] = {"spOpcao1", "spOpcao2", "spOpcao3", "spOpcao4",
+                                                       "spOpcao5", "spOpcao6", "spOpcao7", "spOpcao8"};
     for (int i = 0; i < MAX_OPCOES_MENU; ++i) {
-        auto* b = new QPushButton(QStringLiteral("&%1 - Opção %1").arg(i + 1), pnMenu);
-        b->setObjectName(QStringLiteral("spOpcao%1").arg(i + 1));
-        b->setGeometry(1, 1 + ALTURA_OPCAO * i, LARGURA_OPCAO, ALTURA_OPCAO);
-        b->setFocusPolicy(Qt::StrongFocus);
-        b->hide();
-        *opcoes[i] = b;
-        QObject::connect(b, &QPushButton::clicked, this, [this, i] { OpcaoClick(i + 1); });
+        const QByteArray texto = QStringLiteral("&%1 - Opção %1").arg(i + 1).toUtf8();
+        Controles(this).Botao(*opcoes[i], nomes[i], pnMenu, {1, 1 + ALTURA_OPCAO * i, LARGURA_OPCAO, ALTURA_OPCAO},
+                              texto.constData(), {.estilo = Ctl::Oculto});
+        Liga(*opcoes[i], &QPushButton::clicked, [this, i] { OpcaoClick(i + 1); });
     }
-    spEncerra = new QPushButton(QStringLiteral("&9 - Encerra"), pnMenu);
-    spEncerra->setObjectName(QStringLiteral("spEncerra"));
-    spEncerra->setGeometry(1, 225, LARGURA_OPCAO, ALTURA_OPCAO);
-    spEncerra->setFocusPolicy(Qt::StrongFocus);
-    QObject::connect(spEncerra, &QPushButton::clicked, this, [this] { spEncerraClick(); });
-
-    TClick = new QTimer(this);
-    TClick->setObjectName(QStringLiteral("TClick"));
-    TClick->setInterval(10);
-    QObject::connect(TClick, &QTimer::timeout, this, [this] { TClickTimer(); });
+    Controles(this)
+        .Botao(spEncerra, "spEncerra", pnMenu, {1, 225, LARGURA_OPCAO, ALTURA_OPCAO}, "&9 - Encerra")
+        .Temporizador(TClick, "TClick", 10);
+    Liga(spEncerra, &QPushButton::clicked, [this] { spEncerraClick(); });
+    Liga(TClick, &QTimer::timeout, [this] { TClickTimer(); });
 }
 
 QPushButton* TFrmMnu_Mod::Opcao(int n) const {

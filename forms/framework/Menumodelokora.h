@@ -17,10 +17,10 @@ class QTimer;
 
 // Whether a consultation result is to be printed (administrative menus and
 // consultation forms set it; the print form reads it).
-extern KORA_FORM_API bool ImprimeCupom;
+extern bool ImprimeCupom;
 // False at each menu activation; the instalment debit form sets it when the
 // host's instalment list is empty.
-extern KORA_FORM_API bool ParcelasIntPosVazia;
+extern bool ParcelasIntPosVazia;
 
 constexpr int MAX_OPCOES_MENU = 8;
 
@@ -53,7 +53,7 @@ CondicaoMenu Produto(int offset);
 CondicaoMenu Todos(std::initializer_list<CondicaoMenu> condicoes);
 } // namespace Habilita
 
-class KORA_FORM_API TFrmMnu_Mod : public TFrmMod {
+class TFrmMnu_Mod : public TFrmMod {
 public:
     explicit TFrmMnu_Mod(QWidget* pai = nullptr);
 
@@ -114,7 +114,7 @@ protected:
     void hideEvent(QHideEvent* e) override;
 };
 
-extern KORA_FORM_API TFrmMnu_Mod* FrmMnu_Mod;
+extern TFrmMnu_Mod* FrmMnu_Mod;
 
 // The `executa` of an option that runs T through its instance variable.
 template <class T> std::function<bool(TFrmMnu_Mod*)> RodaForm(T*& var) {

@@ -1,8 +1,9 @@
 #include "Modelokora.h"
 
+#include "Controleskora.h"
 #include "Galeriakora.h"
 
-#include "Camposkora.h"
+#include "Campos.h"
 #include "Constanteskora.h"
 #include "Contextokora.h"
 #include "LeitorBytes.h"
@@ -26,51 +27,12 @@
 #include <algorithm>
 #include <cstring>
 
-// Operations the host may still lack in a given build are bound weakly;
-// a missing one answers like a failed call.
-#define KORA_FRACO __attribute__((weak))
-KORA_FRACO void AplicaTemaTalvar(QWidget*);
-KORA_FRACO int LerSenha(uintptr_t, const QString&, const QString&, int, const QString&);
-KORA_FRACO int ProcessaDadosEmv(QLabel*);
-KORA_FRACO int ObtemDadosKora(char*, int, const QString&, int&);
-KORA_FRACO bool EhCartaoChipComContato();
-KORA_FRACO int RemoveCartao(const QString&);
-KORA_FRACO int FinalizaComunicacaoPinpad();
-KORA_FRACO int AutorizaTransacao(const TTransacao*, QLabel*, int);
-KORA_FRACO bool TransacoesHabilitadasIntPos(int);
-KORA_FRACO int PontalLeCampoMaxLen(int, int, char*, int&, int);
-KORA_FRACO QString Dollar(const QString&);
-#undef KORA_FRACO
-#define CHAMA_HOST(padrao, f, ...) (::f ? ::f(__VA_ARGS__) : (padrao))
-
 TFrmMod* FrmMod = nullptr;
-
-int LeCampoMaxLen(int campo, int indice, char* buffer, int& tamanho, int capacidade) {
-    if (::PontalLeCampoMaxLen) return ::PontalLeCampoMaxLen(campo, indice, buffer, tamanho, capacidade);
-    tamanho = 0;
-    if (!buffer || capacidade < 0) return -1;
-    int32_t n = capacidade;
-    if (PontalLeCampo(uint16_t(campo), uint16_t(indice), &n, reinterpret_cast<unsigned char*>(buffer)) != 0)
-        return -100;
-    tamanho = std::clamp(int(n), 0, capacidade);
-    return 0;
-}
 
 namespace {
 // Tagged chip data never exceed this.
 constexpr int TAM_DADOS_CHIP = 1025;
 constexpr int TAM_COPIA_CHIP = 1024;
-
-QString Campo(int campo) {
-    QString t;
-    LeCampo(t, campo, 0);
-    return t;
-}
-
-int GravaBytes(uint16_t campo, const QByteArray& dados) {
-    return PontalGravaCampo(campo, 0, reinterpret_cast<const unsigned char*>(dados.constData()),
-                            int32_t(dados.size()));
-}
 
 // The form's name in audit lines: its objectName, Latin-1 on the host side.
 QString NomeForm(const QWidget* w) { return w->objectName(); }
@@ -102,51 +64,22 @@ TFrmMod::TFrmMod(QWidget* pai) : QDialog(pai) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     resize(LARGURA_FORM, ALTURA_FORM);
 
-    ImgFundo = new QLabel(this);
-    ImgFundo->setObjectName(QStringLiteral("ImgFundo"));
-    ImgFundo->setGeometry(0, 0, LARGURA_FORM, ALTURA_FORM);
+    Controles(this)
+        .Rotulo(ImgFundo, "ImgFundo", this, {0, 0, LARGURA_FORM, ALTURA_FORM}, "")
+        .Rotulo(lbTitulo, "lbTitulo", this, {16, 10, 596, 48}, "FORMULÁRIO PADRÃO", Ctl::Centro | Ctl::Quebra | Ctl::Destaque)
+        .Rotulo(lbMensagem, "lbMensagem", this, {12, 390, 520, 22}, "Mensagem informativa ao operador", Ctl::Negrito)
+        .Painel(panelLogo, "panelLogo", this, {548, 388, 68, 25})
+        .Rotulo(ImageLogo, "ImageLogo", panelLogo, {0, 0, 68, 25}, "")
+        .Rotulo(lbVersao, "lbVersao", this, {396, 368, 220, 16}, "", Ctl::Direita);
     ImgFundo->setScaledContents(true);
     ImgFundo->setPixmap(ArteForms::Instancia().fundo);
-
-    lbTitulo = new QLabel(QStringLiteral("FORMULÁRIO PADRÃO"), this);
-    lbTitulo->setObjectName(QStringLiteral("lbTitulo"));
-    lbTitulo->setGeometry(16, 10, 596, 48);
-    lbTitulo->setWordWrap(true);
-    lbTitulo->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     {
         QFont f = lbTitulo->font();
-        f.setBold(true);
         f.setPointSize(14);
         lbTitulo->setFont(f);
-        QPalette p = lbTitulo->palette();
-        p.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
-        lbTitulo->setPalette(p);
     }
-
-    lbMensagem = new QLabel(QStringLiteral("Mensagem informativa ao operador"), this);
-    lbMensagem->setObjectName(QStringLiteral("lbMensagem"));
-    lbMensagem->setGeometry(12, 390, 520, 22);
-    {
-        QFont f = lbMensagem->font();
-        f.setBold(true);
-        lbMensagem->setFont(f);
-    }
-
-    panelLogo = new QFrame(this);
-    panelLogo->setObjectName(QStringLiteral("panelLogo"));
-    panelLogo->setGeometry(548, 388, 68, 25);
-    panelLogo->setFrameShape(QFrame::NoFrame);
-
-    ImageLogo = new QLabel(panelLogo);
-    ImageLogo->setObjectName(QStringLiteral("ImageLogo"));
-    ImageLogo->setGeometry(0, 0, 68, 25);
     ImageLogo->setScaledContents(true);
     ImageLogo->setPixmap(ArteForms::Instancia().logo);
-
-    lbVersao = new QLabel(this);
-    lbVersao->setObjectName(QStringLiteral("lbVersao"));
-    lbVersao->setGeometry(396, 368, 220, 16);
-    lbVersao->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 TFrmMod::~TFrmMod() { ExecutaFormDestroy(); }
@@ -173,6 +106,12 @@ void TFrmMod::OrdemTab(std::initializer_list<QWidget*> controles) {
 }
 
 bool TFrmMod::eventFilter(QObject* obj, QEvent* ev) {
+    bool r = false;
+    Protege([&] { r = FiltraEvento(obj, ev); });
+    return r;
+}
+
+bool TFrmMod::FiltraEvento(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::FocusIn) {
         const auto it = entradas_.constFind(obj);
         if (it != entradas_.constEnd() && *it) (*it)();
@@ -204,7 +143,7 @@ void TFrmMod::FormCreate() {
 
     // No task-bar button of its own.
     setWindowFlag(Qt::Tool, true);
-    if (::AplicaTemaTalvar) ::AplicaTemaTalvar(this);
+    AplicaTemaTalvar(this);
 
     Audita(QStringLiteral("Criou: ") + NomeForm(this));
 }
@@ -232,17 +171,34 @@ void TFrmMod::showEvent(QShowEvent* e) {
 }
 
 bool TFrmMod::event(QEvent* e) {
-    const bool r = QDialog::event(e);
-    if (e->type() == QEvent::WindowDeactivate) {
-        // The window being activated is already known here.
-        perdeuParaCaixa_ = qobject_cast<QMessageBox*>(QApplication::activeWindow()) != nullptr;
-    } else if (e->type() == QEvent::WindowActivate) {
-        if (perdeuParaCaixa_)
-            perdeuParaCaixa_ = false;
-        else
-            FormActivate();
-    }
+    bool r = false;
+    Protege([&] {
+        r = QDialog::event(e);
+        if (e->type() == QEvent::WindowDeactivate) {
+            // The window being activated is already known here.
+            perdeuParaCaixa_ = qobject_cast<QMessageBox*>(QApplication::activeWindow()) != nullptr;
+        } else if (e->type() == QEvent::WindowActivate) {
+            if (perdeuParaCaixa_)
+                perdeuParaCaixa_ = false;
+            else
+                FormActivate();
+        }
+    });
     return r;
+}
+
+void TFrmMod::FalhaInesperada(const char* oque) noexcept {
+    try {
+        Audita(FormataMensagem(QStringLiteral("Kora41 - %s: excecao [%s]; requisicao recusada"), objectName(),
+                               oque ? oque : ""));
+        if (!recusou_) {
+            recusou_ = true;
+            RecusaRequisicao(801);
+        }
+        FechaForm(mrOk);
+    } catch (...) {
+        // Nothing more can be done from here; the form is left to its caller.
+    }
 }
 
 void TFrmMod::keyPressEvent(QKeyEvent* e) {
@@ -318,10 +274,10 @@ int TFrmMod::exec() {
 
 bool TFrmMod::VerificaCapturaSenha() {
     if (!bCapturaSenha) return true;
-    const int r = CHAMA_HOST(-1, LerSenha, Plataforma::HandleAplicacao(), QString(), QString(), 0, lbTitulo->text());
+    const int r = LerSenha(Plataforma::HandleAplicacao(), QString(), QString(), 0, lbTitulo->text());
     if (r == 0) return true;
     PontalGravaArquivo();
-    PontalLimpaCampo(CAMPO_RESULTADO_TRANSACAO);
+    Campos::Limpa(CAMPO_RESULTADO_TRANSACAO);
     FechaForm(mrOk);
     return false;
 }
@@ -329,30 +285,25 @@ bool TFrmMod::VerificaCapturaSenha() {
 // ---- Chip ------------------------------------------------------------------------
 
 bool TFrmMod::VerificaProcessaCartao() {
-    char lido[2] = {};
-    int tamanho = 0;
-    const int r = LeCampoMaxLen(int(CAMPO_LIDO_CHIP), 0, lido, tamanho, 1);
-    if (r != 0 && r != -100) return false;
-    if (!(tamanho == 1 && lido[0] == '1')) return true;
+    if (Campos::LeBytes(CAMPO_LIDO_CHIP, 1) != "1") return true;
 
-    const int ret = CHAMA_HOST(-1, ProcessaDadosEmv, lbMensagem);
+    const int ret = ProcessaDadosEmv(lbMensagem);
     Plataforma::ProcessMessages();
     if (ret == 0) return true;
 
     const QString mostrado = lbMensagem->text();
     if (ret == 9) {
-        if (Campo(CAMPO_TRATAMENTO_CHIP_9) == QLatin1String("1")) {
-            PontalLimpaCampo(CAMPO_MARCA_CONSULTA_CDC);
-            GravaCampoString(CAMPO_TEXTO_RESULTADO, 0, Mensagem(1885));
-        } else {
-            GravaCampoString(CAMPO_TEXTO_RESULTADO, 0, Mensagem(801));
-        }
+        const bool tratamento9 = Campos::Le(CAMPO_TRATAMENTO_CHIP_9) == QLatin1String("1");
+        if (tratamento9) Campos::Limpa(CAMPO_MARCA_CONSULTA_CDC);
+        if (!Campos::Grava(CAMPO_TEXTO_RESULTADO, Mensagem(tratamento9 ? 1885 : 801)))
+            Audita(QStringLiteral("Kora41 - texto do resultado nao gravado"));
         return false;
     }
     if (ret == 7) EnviaTransacaoAdviceOffLine();
-    GravaCampoString(CAMPO_TEXTO_RESULTADO, 0, mostrado);
+    if (!Campos::Grava(CAMPO_TEXTO_RESULTADO, mostrado))
+        Audita(QStringLiteral("Kora41 - texto do resultado nao gravado"));
     PontalGravaArquivo();
-    PontalLimpaCampo(CAMPO_RESULTADO_TRANSACAO);
+    Campos::Limpa(CAMPO_RESULTADO_TRANSACAO);
     FechaForm(mrOk);
     return false;
 }
@@ -360,61 +311,62 @@ bool TFrmMod::VerificaProcessaCartao() {
 void TFrmMod::EnviaTransacaoAdviceOffLine() {
     if (Produto.em(OffProduto::PERMITE_ADVICE) != '1') return;
     if (VerificaObtemDadosEmv() && GravaCamposPontal()) {
-        if (pTransacao) CHAMA_HOST(-1, AutorizaTransacao, pTransacao, lbMensagem, 0);
-        GravaCampoString(CAMPO_CODIGO_RESPOSTA, 0, QStringLiteral("FF"));
+        if (pTransacao) AutorizaTransacao(pTransacao, lbMensagem, 0);
+        if (!Campos::Grava(CAMPO_CODIGO_RESPOSTA, QStringLiteral("FF")))
+            Audita(QStringLiteral("Kora41 - codigo de resposta nao gravado"));
     }
 }
 
 bool TFrmMod::VerificaObtemDadosEmv() {
     Audita(QStringLiteral("Kora41 - Entrou em VODEmv"));
-    const QString tipoOperacao = Campo(CAMPO_TIPO_OPERACAO_CARTAO);
+    const QString tipoOperacao = Campos::Le(CAMPO_TIPO_OPERACAO_CARTAO);
     Audita(FormataMensagem(QStringLiteral("Kora41 - VODEmv - TipoOperacaoCartao : %s"), tipoOperacao));
 
-    if (!Campo(CAMPO_DADOS_CARTAO).isEmpty() && tipoOperacao == QLatin1String("2")) return true;
+    if (Campos::Preenchido(CAMPO_DADOS_CARTAO) && tipoOperacao == QLatin1String("2")) return true;
     if (tipoOperacao != QLatin1String("0") && tipoOperacao != QLatin1String("1") && tipoOperacao != QLatin1String("2"))
         return true;
 
     char buffer[TAM_DADOS_CHIP] = {};
-    if (Campo(CAMPO_RESPOSTA_CHIP) == QLatin1String("Y3")) {
+    if (Campos::Le(CAMPO_RESPOSTA_CHIP) == QLatin1String("Y3")) {
         // Approved offline without going online: the request carries the
         // card's decision and the transaction result instead of fresh chip data.
         int tamanho = 0;
-        LeCampoMaxLen(int(CAMPO_DADOS_CHIP), 0, buffer, tamanho, TAM_COPIA_CHIP);
+        PontalLeCampoMaxLen(int(CAMPO_DADOS_CHIP), 0, buffer, tamanho, TAM_COPIA_CHIP);
         ProcuraCampo("002:", reinterpret_cast<const unsigned char*>(buffer), tamanho, TAM_COPIA_CHIP);
 
         int tamResultado = 0;
-        if (LeCampoMaxLen(int(CAMPO_RESULTADO_TRANSACAO), 0, buffer, tamResultado,
+        if (PontalLeCampoMaxLen(int(CAMPO_RESULTADO_TRANSACAO), 0, buffer, tamResultado,
                        TAM_COPIA_CHIP) != 0)
             return false;
         tamResultado = std::clamp(tamResultado, 0, TAM_COPIA_CHIP);
         QByteArray novo("006:Y3");
         novo.append('\0');
         novo.append(buffer, tamResultado);
-        return GravaBytes(CAMPO_DADOS_CHIP, novo) == 0;
+        return Campos::GravaBytes(CAMPO_DADOS_CHIP, novo);
     }
 
     const char digito = Produto.em(OffProduto::TIPO_PRODUTO_CHIP);
     const int tipoProduto = (digito >= '0' && digito <= '9') ? digito - '0' : 0;
-    const QString extra = RemoveFormato(Campo(CAMPO_VALOR_SAQUE)).trimmed().left(12);
+    const QString extra = RemoveFormato(Campos::Le(CAMPO_VALOR_SAQUE)).trimmed().left(12);
 
     int tamanho = 0;
-    const int r = CHAMA_HOST(-1, ObtemDadosKora, buffer, tipoProduto, extra, tamanho);
+    const int r = ObtemDadosKora(buffer, tipoProduto, extra, tamanho);
     if (r == 0) {
         tamanho = std::clamp(tamanho, 0, TAM_DADOS_CHIP);
-        if (tamanho > 0) GravaBytes(CAMPO_DADOS_CHIP, QByteArray(buffer, tamanho));
+        if (tamanho > 0 && !Campos::GravaBytes(CAMPO_DADOS_CHIP, QByteArray(buffer, tamanho))) return false;
         ProcuraCampo("006:", reinterpret_cast<const unsigned char*>(buffer), tamanho, TAM_COPIA_CHIP);
         Audita(QStringLiteral("Kora41 - Saiu de VODEmv"));
         return true;
     }
-    if (!Campo(CAMPO_FALHA_CHIP_NAO_ERRO).isEmpty()) {
+    if (Campos::Preenchido(CAMPO_FALHA_CHIP_NAO_ERRO)) {
         Audita(QStringLiteral("Kora41 - Saiu de VODEmv"));
         return true;
     }
-    if (CHAMA_HOST(false, EhCartaoChipComContato)) {
+    if (EhCartaoChipComContato()) {
         lbMensagem->setText(Mensagem(944));
-        CHAMA_HOST(-1, RemoveCartao, Mensagem(944));
+        RemoveCartao(Mensagem(944));
     }
-    CHAMA_HOST(-1, FinalizaComunicacaoPinpad);
+    FinalizaComunicacaoPinpad();
     Audita(FormataMensagem(QStringLiteral("Kora41 - VODEmv: ObtemDadosKora retornou erro: [%d]"), r));
     EnviaArquivoErroPDV(r, Mensagem(884));
     FechaForm(mrOk);
@@ -447,46 +399,47 @@ void TFrmMod::ProcuraCampo(const char* chave, const unsigned char* dados, int ta
     QByteArray valor;
     if (!leitor.bytes(size_t(fim - inicio), valor)) return;
 
-    if (std::memcmp(chave, "006:", 4) == 0)
-        GravaBytes(CAMPO_RESPOSTA_CHIP, valor);
-    else if (std::memcmp(chave, "002:", 4) == 0)
-        GravaBytes(CAMPO_TAG_002, valor);
+    const int campo = std::memcmp(chave, "006:", 4) == 0   ? CAMPO_RESPOSTA_CHIP
+                      : std::memcmp(chave, "002:", 4) == 0 ? CAMPO_TAG_002
+                                                           : 0;
+    if (campo && !Campos::GravaBytes(campo, valor))
+        Audita(FormataMensagem(QStringLiteral("ModeloKora - ProcuraCampo - campo %d nao gravado"), campo));
 }
 
 // ---- Cancellation ------------------------------------------------------------------
 
 bool TFrmMod::VerificaGravaTipoTrnCredito() {
     QString tipo;
-    if (CHAMA_HOST(false, TransacoesHabilitadasIntPos, int(INTPOS_TRANSACAO_HABILITADA_CANCEL_CAPTURA_PRE)) &&
-        !CHAMA_HOST(false, TransacoesHabilitadasIntPos, int(INTPOS_TRANSACAO_HABILITADA_CREDITO)))
+    if (TransacoesHabilitadasIntPos(int(INTPOS_TRANSACAO_HABILITADA_CANCEL_CAPTURA_PRE)) &&
+        !TransacoesHabilitadasIntPos(int(INTPOS_TRANSACAO_HABILITADA_CREDITO)))
         tipo = QStringLiteral("21");
     else
-        tipo = Campo(CAMPO_TIPO_OPERACAO_CARTAO) == QLatin1String("2") ? QStringLiteral("55") : QStringLiteral("54");
-    return GravaCampoString(CAMPO_CODIGO_TIPO_TRANSACAO, 0, tipo) == 0;
+        tipo = Campos::Le(CAMPO_TIPO_OPERACAO_CARTAO) == QLatin1String("2") ? QStringLiteral("55") : QStringLiteral("54");
+    return Campos::Grava(CAMPO_CODIGO_TIPO_TRANSACAO, tipo);
 }
 
 bool TFrmMod::ConfirmaFormataCancelamento(bool bGravaArquivo) {
     QString cartao;
-    if (Campo(CAMPO_ORIGEM_DADOS_CARTAO_CNC) == QLatin1String("1") &&
-        Campo(CAMPO_TIPO_OPERACAO_CARTAO) == QLatin1String("1")) {
-        cartao = Campo(CAMPO_DADOS_CARTAO_CNC) + QLatin1Char('-') + Campo(CAMPO_DADOS_CARTAO_CNC_2);
+    if (Campos::Le(CAMPO_ORIGEM_DADOS_CARTAO_CNC) == QLatin1String("1") &&
+        Campos::Le(CAMPO_TIPO_OPERACAO_CARTAO) == QLatin1String("1")) {
+        cartao = Campos::Le(CAMPO_DADOS_CARTAO_CNC) + QLatin1Char('-') + Campos::Le(CAMPO_DADOS_CARTAO_CNC_2);
     } else {
-        QString s = Campo(Campo(CAMPO_TIPO_OPERACAO_CARTAO) == QLatin1String("2") ? CAMPO_CARTAO_DIGITADO
+        QString s = Campos::Le(Campos::Le(CAMPO_TIPO_OPERACAO_CARTAO) == QLatin1String("2") ? CAMPO_CARTAO_DIGITADO
                                                                                      : CAMPO_TRILHA2);
         if (s.startsWith(QLatin1String("CMT:"))) s = s.mid(4);
-        if (s.trimmed().isEmpty()) s = Campo(CAMPO_DADOS_CARTAO);
+        if (s.trimmed().isEmpty()) s = Campos::Le(CAMPO_DADOS_CARTAO);
         qsizetype fim = s.indexOf(QLatin1Char('='));
         if (fim < 0) fim = s.size();
         const qsizetype inicio = std::max<qsizetype>(0, fim - 4);
         cartao = s.left(6) + QLatin1Char('-') + s.mid(inicio, fim - inicio);
     }
-    const QString d = Campo(CAMPO_DATA_ORIGINAL);
+    const QString d = Campos::Le(CAMPO_DATA_ORIGINAL);
     const QString data = d.mid(0, 2) + QLatin1Char('/') + d.mid(2, 2) + QLatin1Char('/') + d.mid(6, 2);
-    const QString valor = CHAMA_HOST(Campo(CAMPO_VALOR_TRANSACAO), Dollar, Campo(CAMPO_VALOR_TRANSACAO));
-    const QString valorCancelar = CHAMA_HOST(Campo(CAMPO_VALOR_CANCELAR), Dollar, Campo(CAMPO_VALOR_CANCELAR));
+    const QString valor = Dollar(Campos::Le(CAMPO_VALOR_TRANSACAO));
+    const QString valorCancelar = Dollar(Campos::Le(CAMPO_VALOR_CANCELAR));
 
     const QString texto = FormataMensagem(Mensagem(2582), cartao, data, valor, valorCancelar,
-                                          Campo(CAMPO_NSU_ORIGINAL)) +
+                                          Campos::Le(CAMPO_NSU_ORIGINAL)) +
                           Mensagem(2583) + QStringLiteral("\n\r");
 
     if (QWidget* bt = findChild<QWidget*>(QStringLiteral("btRetorna"))) {

@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QString>
+#include <exception>
 #include <functional>
 #include <initializer_list>
 
@@ -17,8 +18,6 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QWidget;
-
-#define KORA_FORM_API __attribute__((visibility("default")))
 
 // Modal results as the host and the menus read them.
 constexpr int mrNone = 0;
@@ -37,7 +36,7 @@ public:
     ~TFormFinal() override { this->ExecutaFormDestroy(); }
 };
 
-class KORA_FORM_API TFrmMod : public QDialog {
+class TFrmMod : public QDialog {
 public:
     explicit TFrmMod(QWidget* pai = nullptr);
     ~TFrmMod() override;
@@ -108,6 +107,27 @@ public:
     static void OrdemTab(std::initializer_list<QWidget*> controles);
     // Ends the modal loop with `resultado` (mrOk, mrCancel).
     void FechaForm(int resultado);
+    // ---- The exception boundary ------------------------------------------------
+    // Every signal of a form reaches its handler through here: an exception the
+    // handler lets out ends the request (see Protege) instead of unwinding
+    // through the event loop.
+    template <class Emissor, class Sinal, class F>
+    QMetaObject::Connection Liga(Emissor* emissor, Sinal sinal, F acao) {
+        return QObject::connect(emissor, sinal, this, [this, acao = std::move(acao)] { Protege(acao); });
+    }
+    // Runs `acao`; an exception it lets out is written to the audit trail, the
+    // request is refused (error file 255, message 801) and the form closes
+    // with 1, so the menus above it close too.
+    template <class F> void Protege(F&& acao) noexcept {
+        try {
+            acao();
+        } catch (const std::exception& e) {
+            FalhaInesperada(e.what());
+        } catch (...) {
+            FalhaInesperada("desconhecida");
+        }
+    }
+
     // A top-most message box over this form with caption TITULO_APLICACAO;
     // the form is active again afterwards. Returns the button (Plataforma::IDYES...).
     int CaixaMensagem(const QString& texto, int botoes, Plataforma::Icone icone);
@@ -120,8 +140,13 @@ public:
     int exec() override;
 
 protected:
+    // Events of the form's controls, behind the exception boundary. Descendants
+    // override FiltraEvento, ending in this class's version, not eventFilter:
+    // what an eventFilter override does runs outside the boundary.
     bool eventFilter(QObject* obj, QEvent* ev) override;
+    virtual bool FiltraEvento(QObject* obj, QEvent* ev);
     void showEvent(QShowEvent* e) override;
+    // Every event of the form itself passes the exception boundary here.
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     // A digit or letter that no control took: clicks the visible, enabled
@@ -129,16 +154,14 @@ protected:
     bool ClicaAcelerador(QChar tecla);
 
 private:
+    void FalhaInesperada(const char* oque) noexcept;
     QHash<QObject*, std::function<void()>> entradas_;
     bool criado_ = false;
     bool destruido_ = false;
     // Focus went to a message box: getting it back is no new activation.
     bool perdeuParaCaixa_ = false;
+    // The request has already been refused for an exception.
+    bool recusou_ = false;
 };
 
-extern KORA_FORM_API TFrmMod* FrmMod;
-
-// PontalLeCampoMaxLen of the host (at most `capacidade` bytes; 0 = read,
-// -100 = absent), answered from the terminal library directly when the
-// common-services package lacks it.
-KORA_FORM_API int LeCampoMaxLen(int campo, int indice, char* buffer, int& tamanho, int capacidade);
+extern TFrmMod* FrmMod;

@@ -1,8 +1,9 @@
 #include "Retornooperador6b.h"
 
+#include "Controleskora.h"
 #include "Galeriakora.h"
 
-#include "Camposkora.h"
+#include "Campos.h"
 #include "Contextokora.h"
 #include "bromo.h"
 
@@ -20,16 +21,13 @@ namespace {
 constexpr int TAM_QTD_LINHAS = 3;
 constexpr int TAM_LINHA = 256;
 
-// Text of one element of a field, up to its first zero byte (the host may
-// or may not count a terminating zero in the length).
+// Text of one element of a field, at most `capacidade` bytes, up to its first
+// zero byte (the host may or may not count a terminating zero in the length).
 QString LeElemento(int campo, int indice, int capacidade) {
-    QByteArray buffer(capacidade, '\0');
-    int tamanho = 0;
-    if (LeCampoMaxLen(campo, indice, buffer.data(), tamanho, capacidade) != 0) return {};
-    buffer.truncate(std::clamp(tamanho, 0, capacidade));
-    const qsizetype zero = buffer.indexOf('\0');
-    if (zero >= 0) buffer.truncate(zero);
-    return QString::fromLatin1(buffer);
+    QByteArray b = Campos::LeBytes(campo, capacidade, indice);
+    const qsizetype zero = b.indexOf('\0');
+    if (zero >= 0) b.truncate(zero);
+    return QString::fromLatin1(b);
 }
 } // namespace
 
@@ -37,28 +35,16 @@ TFrmRetorno_Opr::TFrmRetorno_Opr(QWidget* pai) : TFrmMod(pai) {
     setObjectName(QStringLiteral("FrmRetorno_Opr"));
     lbTitulo->setText(QStringLiteral("RETORNO AO OPERADOR"));
 
-    MemoRetornoOpr = new QPlainTextEdit(this);
-    MemoRetornoOpr->setObjectName(QStringLiteral("MemoRetornoOpr"));
-    MemoRetornoOpr->setGeometry(30, 70, 568, 250);
-    MemoRetornoOpr->setReadOnly(true);
+    Controles(this)
+        .Memo(MemoRetornoOpr, "MemoRetornoOpr", this, {30, 70, 568, 250}, {.estilo = Ctl::SoLeitura})
+        .Painel(pnBotoes, "pnBotoes", this, {30, 326, 568, 40}, Ctl::Elevado)
+        .Botao(btRetorna, "btRetorna", pnBotoes, {428, 6, 132, 28}, "&9 - Retorna", {.foco = 48});
     MemoRetornoOpr->setLineWrapMode(QPlainTextEdit::NoWrap);
     MemoRetornoOpr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoRetornoOpr->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoRetornoOpr->setFont(QFont(QStringLiteral("Monospace"), 10));
-
-    pnBotoes = new QFrame(this);
-    pnBotoes->setObjectName(QStringLiteral("pnBotoes"));
-    pnBotoes->setGeometry(30, 326, 568, 40);
-    pnBotoes->setFrameStyle(QFrame::Panel | QFrame::Raised);
-
-    btRetorna = new QPushButton(QStringLiteral("&9 - Retorna"), pnBotoes);
-    btRetorna->setObjectName(QStringLiteral("btRetorna"));
-    btRetorna->setGeometry(428, 6, 132, 28);
-    btRetorna->setFocusPolicy(Qt::StrongFocus);
-    btRetorna->installEventFilter(this);
-    QObject::connect(btRetorna, &QPushButton::clicked, this, [this] { btRetornaClick(); });
-
-    setTabOrder(MemoRetornoOpr, btRetorna);
+    Liga(btRetorna, &QPushButton::clicked, [this] { btRetornaClick(); });
+    OrdemTab({MemoRetornoOpr, btRetorna});
 }
 
 TFrmRetorno_Opr* TFrmRetorno_Opr::Cria() { return CriaForm<TFrmRetorno_Opr>(); }
@@ -70,9 +56,7 @@ void TFrmRetorno_Opr::FormShow() {
     TFrmMod::FormShow();
 
     btRetorna->setText(Mensagem(554));
-    QString texto;
-    LeCampo(texto, CAMPO_TEXTO_OPERADOR, 0);
-    lbMensagem->setText(texto.trimmed());
+    lbMensagem->setText(Campos::Le(CAMPO_TEXTO_OPERADOR).trimmed());
 
     MemoRetornoOpr->clear();
     bool ok = false;
@@ -89,25 +73,19 @@ void TFrmRetorno_Opr::FormShow() {
     MemoRetornoOpr->setFocus();
 }
 
-bool TFrmRetorno_Opr::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == btRetorna && e->type() == QEvent::FocusIn) btRetornaEnter();
-    return TFrmMod::eventFilter(objeto, e);
-}
-
-void TFrmRetorno_Opr::btRetornaEnter() { lbMensagem->setText(Mensagem(48)); }
-
 void TFrmRetorno_Opr::btRetornaClick() { FechaForm(mrCancel); }
 
 // ---- Gallery ------------------------------------------------------------------------
 
 namespace {
 QDialog* RetornoGaleria() {
-    GravaCampoString(CAMPO_TEXTO_OPERADOR, 0, QStringLiteral("CONSULTE O EMISSOR DO CARTAO"));
-    GravaCampoString(CAMPO_QTD_LINHAS_RETORNO, 0, QStringLiteral("3"));
-    GravaCampoString(CAMPO_LINHAS_RETORNO, 0, QStringLiteral("TRANSACAO NAO AUTORIZADA"));
-    GravaCampoString(CAMPO_LINHAS_RETORNO, 1, QStringLiteral("LIMITE DIARIO EXCEDIDO@TENTE NOVAMENTE AMANHA"));
-    GravaCampoString(CAMPO_LINHAS_RETORNO, 2, QStringLiteral("CENTRAL DE ATENDIMENTO 0800 000 0000"));
-    return TFrmRetorno_Opr::Cria();
+    const bool gravou =
+        Campos::Grava(CAMPO_TEXTO_OPERADOR, QStringLiteral("CONSULTE O EMISSOR DO CARTAO")) &&
+        Campos::Grava(CAMPO_QTD_LINHAS_RETORNO, QStringLiteral("3")) &&
+        Campos::Grava(CAMPO_LINHAS_RETORNO, QStringLiteral("TRANSACAO NAO AUTORIZADA"), 0) &&
+        Campos::Grava(CAMPO_LINHAS_RETORNO, QStringLiteral("LIMITE DIARIO EXCEDIDO@TENTE NOVAMENTE AMANHA"), 1) &&
+        Campos::Grava(CAMPO_LINHAS_RETORNO, QStringLiteral("CENTRAL DE ATENDIMENTO 0800 000 0000"), 2);
+    return gravou ? TFrmRetorno_Opr::Cria() : nullptr;
 }
 } // namespace
 

@@ -7,7 +7,7 @@ class QFrame;
 class QPlainTextEdit;
 class QPushButton;
 
-class KORA_FORM_API TFrmRetorno_Opr : public TFrmMod {
+class TFrmRetorno_Opr : public TFrmMod {
 public:
     explicit TFrmRetorno_Opr(QWidget* pai = nullptr);
     static TFrmRetorno_Opr* Cria();
@@ -20,10 +20,6 @@ public:
     void FormShow() override;
 
     void btRetornaClick();
-    void btRetornaEnter();
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* e) override;
 };
 
-extern KORA_FORM_API TFrmRetorno_Opr* FrmRetorno_Opr;
+extern TFrmRetorno_Opr* FrmRetorno_Opr;

@@ -2,7 +2,7 @@
 #pragma once
 #include "other/Atualizachiptrn.h"
 
-class KORA_API TFrmFrmAtualizaChip : public TFrmAtualizaChip_Trn {
+class TFrmFrmAtualizaChip : public TFrmAtualizaChip_Trn {
 public:
     static TFrmFrmAtualizaChip* Cria();
     explicit TFrmFrmAtualizaChip(QWidget* parent = nullptr);
@@ -10,4 +10,4 @@ public:
     void IniciaCamposForm() override;
 };
 
-extern KORA_API TFrmFrmAtualizaChip* FrmFrmAtualizaChip;
+extern TFrmFrmAtualizaChip* FrmFrmAtualizaChip;

@@ -2,7 +2,7 @@
 #pragma once
 #include "transaction/Trnmodelokora.h"
 
-class KORA_API TFrmAtualizaChip_Trn : public TFrmTrn_Mod {
+class TFrmAtualizaChip_Trn : public TFrmTrn_Mod {
 public:
     explicit TFrmAtualizaChip_Trn(QWidget* parent = nullptr);
 

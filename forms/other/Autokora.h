@@ -2,7 +2,7 @@
 #pragma once
 #include "other/Autokoratrn.h"
 
-class KORA_API TFrmAuto : public TFrmAutoKora_Trn {
+class TFrmAuto : public TFrmAutoKora_Trn {
 public:
     static TFrmAuto* Cria();
     explicit TFrmAuto(QWidget* parent = nullptr);
@@ -10,4 +10,4 @@ public:
     void IniciaCamposForm() override;
 };
 
-extern KORA_API TFrmAuto* FrmAuto;
+extern TFrmAuto* FrmAuto;

@@ -2,7 +2,7 @@
 #pragma once
 #include "transaction/Trnmodelokora.h"
 
-class KORA_API TFrmAutoKora_Trn : public TFrmTrn_Mod {
+class TFrmAutoKora_Trn : public TFrmTrn_Mod {
 public:
     explicit TFrmAutoKora_Trn(QWidget* parent = nullptr);
 

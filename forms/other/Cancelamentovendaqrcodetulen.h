@@ -2,7 +2,7 @@
 #pragma once
 #include "other/Trnmodeloqrcodetulen.h"
 
-class KORA_API TFrmCancVendaQRCode : public TFrmQRCode_Trn {
+class TFrmCancVendaQRCode : public TFrmQRCode_Trn {
 public:
     static TFrmCancVendaQRCode* Cria();
     explicit TFrmCancVendaQRCode(QWidget* parent = nullptr);
@@ -17,4 +17,4 @@ public:
     void btConfirmaClick() override;
 };
 
-extern KORA_API TFrmCancVendaQRCode* FrmCancVendaQRCode;
+extern TFrmCancVendaQRCode* FrmCancVendaQRCode;

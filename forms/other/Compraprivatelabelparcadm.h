@@ -2,7 +2,7 @@
 #pragma once
 #include "other/Compraprivatelabelparcelado.h"
 
-class KORA_API TFrmCpPrivLabel_ParcAdm : public TFrmCpPrivLabel_Parcelado {
+class TFrmCpPrivLabel_ParcAdm : public TFrmCpPrivLabel_Parcelado {
 public:
     static TFrmCpPrivLabel_ParcAdm* Cria();
     explicit TFrmCpPrivLabel_ParcAdm(QWidget* parent = nullptr);
@@ -10,4 +10,4 @@ public:
     bool GravaCamposPontal() override;
 };
 
-extern KORA_API TFrmCpPrivLabel_ParcAdm* FrmCpPrivLabel_ParcAdm;
+extern TFrmCpPrivLabel_ParcAdm* FrmCpPrivLabel_ParcAdm;

@@ -3,7 +3,7 @@
 #pragma once
 #include "other/Privatelabel_trn.h"
 
-class KORA_API TFrmCpPrivLabel_Parcelado : public TFrmPrivLabel_Trn {
+class TFrmCpPrivLabel_Parcelado : public TFrmPrivLabel_Trn {
 public:
     explicit TFrmCpPrivLabel_Parcelado(QWidget* parent = nullptr);
 

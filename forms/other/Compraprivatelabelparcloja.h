@@ -2,7 +2,7 @@
 #pragma once
 #include "other/Compraprivatelabelparcelado.h"
 
-class KORA_API TFrmCpPrivLabel_ParcLoja : public TFrmCpPrivLabel_Parcelado {
+class TFrmCpPrivLabel_ParcLoja : public TFrmCpPrivLabel_Parcelado {
 public:
     static TFrmCpPrivLabel_ParcLoja* Cria();
     explicit TFrmCpPrivLabel_ParcLoja(QWidget* parent = nullptr);
@@ -10,4 +10,4 @@ public:
     bool GravaCamposPontal() override;
 };
 
-extern KORA_API TFrmCpPrivLabel_ParcLoja* FrmCpPrivLabel_ParcLoja;
+extern TFrmCpPrivLabel_ParcLoja* FrmCpPrivLabel_ParcLoja;

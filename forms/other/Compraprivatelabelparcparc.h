@@ -3,7 +3,7 @@
 #pragma once
 #include "other/Compraprivatelabelparcelado.h"
 
-class KORA_API TFrmCpPrivLabel_ParcParc : public TFrmCpPrivLabel_Parcelado {
+class TFrmCpPrivLabel_ParcParc : public TFrmCpPrivLabel_Parcelado {
 public:
     static TFrmCpPrivLabel_ParcParc* Cria();
     explicit TFrmCpPrivLabel_ParcParc(QWidget* parent = nullptr);
@@ -11,4 +11,4 @@ public:
     void btConfirmaClick() override;
 };
 
-extern KORA_API TFrmCpPrivLabel_ParcParc* FrmCpPrivLabel_ParcParc;
+extern TFrmCpPrivLabel_ParcParc* FrmCpPrivLabel_ParcParc;

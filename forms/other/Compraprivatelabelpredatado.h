@@ -2,7 +2,7 @@
 #pragma once
 #include "other/Privatelabel_trn.h"
 
-class KORA_API TFrmPrivLabel_PreDatado : public TFrmPrivLabel_Trn {
+class TFrmPrivLabel_PreDatado : public TFrmPrivLabel_Trn {
 public:
     static TFrmPrivLabel_PreDatado* Cria();
     explicit TFrmPrivLabel_PreDatado(QWidget* parent = nullptr);
@@ -15,4 +15,4 @@ public:
     bool GravaCamposPontal() override;
 };
 
-extern KORA_API TFrmPrivLabel_PreDatado* FrmPrivLabel_PreDatado;
+extern TFrmPrivLabel_PreDatado* FrmPrivLabel_PreDatado;

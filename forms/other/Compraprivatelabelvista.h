@@ -2,7 +2,7 @@
 #pragma once
 #include "other/Privatelabel_trn.h"
 
-class KORA_API TFrmCpPrivLabel_Vista : public TFrmPrivLabel_Trn {
+class TFrmCpPrivLabel_Vista : public TFrmPrivLabel_Trn {
 public:
     static TFrmCpPrivLabel_Vista* Cria();
     explicit TFrmCpPrivLabel_Vista(QWidget* parent = nullptr);
@@ -11,4 +11,4 @@ public:
     bool GravaCamposPontal() override;
 };
 
-extern KORA_API TFrmCpPrivLabel_Vista* FrmCpPrivLabel_Vista;
+extern TFrmCpPrivLabel_Vista* FrmCpPrivLabel_Vista;

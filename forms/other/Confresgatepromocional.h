@@ -3,7 +3,7 @@
 #pragma once
 #include "transaction/Trnmodelokora.h"
 
-class KORA_API TFrmConfResgateProm : public TFrmTrn_Mod {
+class TFrmConfResgateProm : public TFrmTrn_Mod {
 public:
     static TFrmConfResgateProm* Cria();
     explicit TFrmConfResgateProm(QWidget* parent = nullptr);
@@ -14,8 +14,8 @@ public:
     void btConfirmaClick() override;
 };
 
-extern KORA_API TFrmConfResgateProm* FrmConfResgateProm;
+extern TFrmConfResgateProm* FrmConfResgateProm;
 
 // The value that follows `chave` up to the next "," in a "k=v,k=v" list,
 // the key matching a whole item's start only; empty when absent.
-KORA_API QString ValorChave(const QString& lista, const QString& chave);
+QString ValorChave(const QString& lista, const QString& chave);

@@ -2,7 +2,7 @@
 #pragma once
 #include "other/Consultasaldotrn.h"
 
-class KORA_API TFrmConsSaldo : public TFrmConsultaSaldo_Trn {
+class TFrmConsSaldo : public TFrmConsultaSaldo_Trn {
 public:
     static TFrmConsSaldo* Cria();
     explicit TFrmConsSaldo(QWidget* parent = nullptr);
@@ -10,4 +10,4 @@ public:
     void IniciaCamposForm() override;
 };
 
-extern KORA_API TFrmConsSaldo* FrmConsSaldo;
+extern TFrmConsSaldo* FrmConsSaldo;

@@ -2,7 +2,7 @@
 #pragma once
 #include "other/Privatelabel_trn.h"
 
-class KORA_API TFrmPrivLabel_ConsSaldo : public TFrmPrivLabel_Trn {
+class TFrmPrivLabel_ConsSaldo : public TFrmPrivLabel_Trn {
 public:
     static TFrmPrivLabel_ConsSaldo* Cria();
     explicit TFrmPrivLabel_ConsSaldo(QWidget* parent = nullptr);
@@ -10,4 +10,4 @@ public:
     void IniciaCamposForm() override;
 };
 
-extern KORA_API TFrmPrivLabel_ConsSaldo* FrmPrivLabel_ConsSaldo;
+extern TFrmPrivLabel_ConsSaldo* FrmPrivLabel_ConsSaldo;

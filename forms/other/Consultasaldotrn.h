@@ -2,7 +2,7 @@
 #pragma once
 #include "transaction/Trnmodelokora.h"
 
-class KORA_API TFrmConsultaSaldo_Trn : public TFrmTrn_Mod {
+class TFrmConsultaSaldo_Trn : public TFrmTrn_Mod {
 public:
     explicit TFrmConsultaSaldo_Trn(QWidget* parent = nullptr);
 

@@ -3,10 +3,10 @@
 #pragma once
 #include "framework/Menumodelokora.h"
 
-class KORA_FORM_API TFrmCpPL_Mnu : public TFrmMnu_Mod {
+class TFrmCpPL_Mnu : public TFrmMnu_Mod {
 public:
     static TFrmCpPL_Mnu* Cria();
     explicit TFrmCpPL_Mnu(QWidget* pai = nullptr);
 };
 
-extern KORA_FORM_API TFrmCpPL_Mnu* FrmCpPL_Mnu;
+extern TFrmCpPL_Mnu* FrmCpPL_Mnu;

@@ -119,7 +119,7 @@ bool TFrmOutros_Mnu::VerificaResgatePromocionalHabilitado() {
 
 void TFrmOutros_Mnu::VerificaOpcoesHabilitadas() {
     DesabilitaProdutos(false);
-    if (TrataServicoO(false) != 0) return;
+    if (LeServicoO(ServicoO) != 0) return;
     spEncerra->setEnabled(true);
     QtdProdutos = uint16_t(ServicoO.quantidade());
     for (int i = 0; i < QtdProdutos; ++i) {

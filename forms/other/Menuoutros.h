@@ -5,7 +5,7 @@
 #pragma once
 #include "framework/Menumodelokora.h"
 
-class KORA_FORM_API TFrmOutros_Mnu : public TFrmMnu_Mod {
+class TFrmOutros_Mnu : public TFrmMnu_Mod {
 public:
     static TFrmOutros_Mnu* Cria();
     explicit TFrmOutros_Mnu(QWidget* pai = nullptr);
@@ -27,4 +27,4 @@ private:
     void EncerraMenu();
 };
 
-extern KORA_FORM_API TFrmOutros_Mnu* FrmOutros_Mnu;
+extern TFrmOutros_Mnu* FrmOutros_Mnu;

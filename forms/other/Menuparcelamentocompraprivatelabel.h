@@ -2,10 +2,10 @@
 #pragma once
 #include "framework/Menumodelokora.h"
 
-class KORA_FORM_API TFrmFinCpPL_Mnu : public TFrmMnu_Mod {
+class TFrmFinCpPL_Mnu : public TFrmMnu_Mod {
 public:
     static TFrmFinCpPL_Mnu* Cria();
     explicit TFrmFinCpPL_Mnu(QWidget* pai = nullptr);
 };
 
-extern KORA_FORM_API TFrmFinCpPL_Mnu* FrmFinCpPL_Mnu;
+extern TFrmFinCpPL_Mnu* FrmFinCpPL_Mnu;

@@ -2,7 +2,7 @@
 #pragma once
 #include "transaction/Trnmodelokora.h"
 
-class KORA_API TFrmPagtoFatura_Trn : public TFrmTrn_Mod {
+class TFrmPagtoFatura_Trn : public TFrmTrn_Mod {
 public:
     static TFrmPagtoFatura_Trn* Cria();
     explicit TFrmPagtoFatura_Trn(QWidget* parent = nullptr);
@@ -10,4 +10,4 @@ public:
     void btConfirmaClick() override;
 };
 
-extern KORA_API TFrmPagtoFatura_Trn* FrmPagtoFatura_Trn;
+extern TFrmPagtoFatura_Trn* FrmPagtoFatura_Trn;

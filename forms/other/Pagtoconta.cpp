@@ -223,7 +223,7 @@ void TFrmPagtoConta_Trn::btRetornaClick() {
     Encerra(mrCancel);
 }
 
-bool TFrmPagtoConta_Trn::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmPagtoConta_Trn::FiltraEvento(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::KeyPress && obj == edDocumento) {
         auto* k = static_cast<QKeyEvent*>(ev);
         const QString t = k->text();
@@ -232,7 +232,7 @@ bool TFrmPagtoConta_Trn::eventFilter(QObject* obj, QEvent* ev) {
             if (!(c >= '0' && c <= '9')) return true;
         }
     }
-    return TFrmTrn_Mod::eventFilter(obj, ev);
+    return TFrmTrn_Mod::FiltraEvento(obj, ev);
 }
 
 // A typed line, before the query.

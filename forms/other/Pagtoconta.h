@@ -4,7 +4,7 @@
 #pragma once
 #include "transaction/Trnmodelokora.h"
 
-class KORA_API TFrmPagtoConta_Trn : public TFrmTrn_Mod {
+class TFrmPagtoConta_Trn : public TFrmTrn_Mod {
 public:
     static TFrmPagtoConta_Trn* Cria();
     explicit TFrmPagtoConta_Trn(QWidget* parent = nullptr);
@@ -25,23 +25,23 @@ public:
     void CapturaCartao();
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
 
 private:
     void RecusaCodigo(int mensagem, Plataforma::Icone icone);
 };
 
-extern KORA_API TFrmPagtoConta_Trn* FrmPagtoConta_Trn;
+extern TFrmPagtoConta_Trn* FrmPagtoConta_Trn;
 // "0" bar code read by a scanner, "1" typed.
-extern KORA_API QString ModoEntrada;
+extern QString ModoEntrada;
 // Outcome of the card step: 0 none, 1 close, 2 card accepted, 6 refused.
-extern KORA_API int confirmacao;
+extern int confirmacao;
 // The bar-code query's answer.
-extern KORA_API QByteArray ServACB;
+extern QByteArray ServACB;
 
 // The digit sum of `digitos` from the right with weights alternating between
 // 2 and 1, starting with `primeiroPeso`; each product adds its two digits.
-KORA_API int RetornaSoma(const QString& digitos, int primeiroPeso);
+int RetornaSoma(const QString& digitos, int primeiroPeso);
 // Whether the general check digit (4th character) of a bar code or typed
 // line matches its other digits.
-KORA_API bool ValidaCodigoBarrasCompleto(const QString& codigo);
+bool ValidaCodigoBarrasCompleto(const QString& codigo);

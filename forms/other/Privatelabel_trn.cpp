@@ -25,7 +25,7 @@ void TFrmPrivLabel_Trn::RecusaEdicao(QLineEdit* ed, int mensagem) {
 
 void TFrmPrivLabel_Trn::SoDigitos(QLineEdit* ed) { soDigitos_ << ed; }
 
-bool TFrmPrivLabel_Trn::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmPrivLabel_Trn::FiltraEvento(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::KeyPress) {
         auto* ed = qobject_cast<QLineEdit*>(obj);
         if (ed && soDigitos_.contains(ed)) {
@@ -38,5 +38,5 @@ bool TFrmPrivLabel_Trn::eventFilter(QObject* obj, QEvent* ev) {
             if (c != 0) TeclaAceita(ed, c);
         }
     }
-    return TFrmTrn_Mod::eventFilter(obj, ev);
+    return TFrmTrn_Mod::FiltraEvento(obj, ev);
 }

@@ -2,7 +2,7 @@
 #pragma once
 #include "transaction/Trnmodelokora.h"
 
-class KORA_API TFrmPrivLabel_Trn : public TFrmTrn_Mod {
+class TFrmPrivLabel_Trn : public TFrmTrn_Mod {
 public:
     explicit TFrmPrivLabel_Trn(QWidget* parent = nullptr);
     void IniciaCamposForm() override;
@@ -12,7 +12,7 @@ protected:
     void RecusaEdicao(QLineEdit* ed, int mensagem);
     // Lets only digits, Backspace and Enter reach `ed`.
     void SoDigitos(QLineEdit* ed);
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
     // Called after a key that reached a digits-only edit was let through.
     virtual void TeclaAceita(QLineEdit*, char) {}
 

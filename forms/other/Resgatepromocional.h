@@ -3,7 +3,7 @@
 #pragma once
 #include "transaction/Trnmodelokora.h"
 
-class KORA_API TFrmResgateProm : public TFrmTrn_Mod {
+class TFrmResgateProm : public TFrmTrn_Mod {
 public:
     static TFrmResgateProm* Cria();
     explicit TFrmResgateProm(QWidget* parent = nullptr);
@@ -17,4 +17,4 @@ private:
     void Termina();
 };
 
-extern KORA_API TFrmResgateProm* FrmResgateProm;
+extern TFrmResgateProm* FrmResgateProm;

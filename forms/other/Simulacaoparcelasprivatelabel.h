@@ -2,7 +2,7 @@
 #pragma once
 #include "other/Compraprivatelabelparcelado.h"
 
-class KORA_API TFrmCpPrivLabel_SimulParc : public TFrmCpPrivLabel_Parcelado {
+class TFrmCpPrivLabel_SimulParc : public TFrmCpPrivLabel_Parcelado {
 public:
     static TFrmCpPrivLabel_SimulParc* Cria();
     explicit TFrmCpPrivLabel_SimulParc(QWidget* parent = nullptr);
@@ -10,4 +10,4 @@ public:
     bool ValidaCamposForm() override;
 };
 
-extern KORA_API TFrmCpPrivLabel_SimulParc* FrmCpPrivLabel_SimulParc;
+extern TFrmCpPrivLabel_SimulParc* FrmCpPrivLabel_SimulParc;

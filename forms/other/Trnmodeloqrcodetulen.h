@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-class KORA_API TFrmQRCode_Trn : public TFrmTrn_Mod {
+class TFrmQRCode_Trn : public TFrmTrn_Mod {
 public:
     explicit TFrmQRCode_Trn(QWidget* parent = nullptr);
 

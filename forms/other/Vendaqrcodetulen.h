@@ -2,7 +2,7 @@
 #pragma once
 #include "other/Trnmodeloqrcodetulen.h"
 
-class KORA_API TFrmVendaQRCode : public TFrmQRCode_Trn {
+class TFrmVendaQRCode : public TFrmQRCode_Trn {
 public:
     static TFrmVendaQRCode* Cria();
     explicit TFrmVendaQRCode(QWidget* parent = nullptr);
@@ -11,4 +11,4 @@ public:
     bool GravaCamposPontal() override;
 };
 
-extern KORA_API TFrmVendaQRCode* FrmVendaQRCode;
+extern TFrmVendaQRCode* FrmVendaQRCode;

@@ -147,7 +147,7 @@ bool TFrmReimpressao_Trn::cbListaViasKeyPress(char tecla) {
     return false;
 }
 
-bool TFrmReimpressao_Trn::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmReimpressao_Trn::FiltraEvento(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::KeyPress && (obj == edNumDocumento || obj == cbListaVias)) {
         const char tecla = TeclaDigitada(static_cast<QKeyEvent*>(ev));
         if (tecla != 0) {
@@ -156,7 +156,7 @@ bool TFrmReimpressao_Trn::eventFilter(QObject* obj, QEvent* ev) {
             if (engolida) return true;
         }
     }
-    return TFrmTrn_Mod::eventFilter(obj, ev);
+    return TFrmTrn_Mod::FiltraEvento(obj, ev);
 }
 
 // A reprint typed by the operator: nothing given by the host.

@@ -7,7 +7,7 @@
 
 class QComboBox;
 
-class KORA_API TFrmReimpressao_Trn : public TFrmTrn_Mod {
+class TFrmReimpressao_Trn : public TFrmTrn_Mod {
 public:
     static TFrmReimpressao_Trn* Cria();
     explicit TFrmReimpressao_Trn(QWidget* parent = nullptr);
@@ -29,14 +29,14 @@ public:
     bool cbListaViasKeyPress(char tecla);
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
 
 private:
     void RecusaData();
 };
 
-extern KORA_API TFrmReimpressao_Trn* FrmReimpressao_Trn;
+extern TFrmReimpressao_Trn* FrmReimpressao_Trn;
 
 // The date of a "DD/MM/YYYY" text whatever the workstation's locale; invalid
 // when it is no date.
-KORA_API QDate DataDigitada(const QString& texto);
+QDate DataDigitada(const QString& texto);

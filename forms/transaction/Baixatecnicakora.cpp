@@ -1,6 +1,6 @@
 #include "Baixatecnicakora.h"
 
-#include "Camposkora.h"
+#include "Campos.h"
 #include "Contextokora.h"
 #include "bromo.h"
 #include "ciraz.h"
@@ -39,31 +39,24 @@ struct CampoSalvo {
     QByteArray dados;
 };
 
-CampoSalvo Salva(uint16_t campo, uint16_t indice, int capacidade) {
+CampoSalvo Salva(int campo, int indice, int capacidade) {
     CampoSalvo s;
-    QByteArray b(capacidade, '\0');
-    int32_t tam = capacidade;
-    s.existe = PontalLeCampo(campo, indice, &tam, reinterpret_cast<unsigned char*>(b.data())) == 0;
-    if (s.existe) s.dados = b.left(std::clamp<int32_t>(tam, 0, capacidade));
+    s.dados = Campos::LeBytes(campo, capacidade, indice);
+    s.existe = !s.dados.isEmpty();
     return s;
 }
 
-int16_t Grava(uint16_t campo, uint16_t indice, const QByteArray& dados) {
-    return PontalGravaCampo(campo, indice, reinterpret_cast<const unsigned char*>(dados.constData()),
-                            int32_t(dados.size()));
+// Puts a saved field back; a refusal is left in the audit trail, since the
+// request that needed it has already gone.
+void Restaura(int campo, const CampoSalvo& s) {
+    if (!s.existe)
+        Campos::Limpa(campo);
+    else if (!Campos::GravaBytes(campo, s.dados))
+        Audita(FormataMensagem(QStringLiteral("Kora41 - BaixaTecnica: campo %d nao restaurado"), campo));
 }
 
-void Restaura(uint16_t campo, const CampoSalvo& s) {
-    if (s.existe)
-        Grava(campo, 0, s.dados);
-    else
-        PontalLimpaCampo(campo);
-}
-
-QString Campo(int campo) {
-    QString t;
-    LeCampo(t, campo, 0);
-    return t;
+bool GravaItem(int indice, const QByteArray& dados) {
+    return Campos::GravaBytes(CAMPO_ITENS_BAIXA_TECNICA, dados, indice);
 }
 
 // A pinpad data block, always TAM_BLOCO_PINPAD bytes whatever the library handed back.
@@ -80,28 +73,30 @@ QString TextoBloco(const QByteArray& bloco, int inicio, int tamanho) {
 
 QByteArray ItemSemDadosPinpad() { return QByteArray(256, ' ') + '\0'; }
 
+// The items of a request without pinpad data.
+bool GravaItensSemPinpad() { return GravaItem(1, ItemSemDadosPinpad()) && GravaItem(2, QByteArrayLiteral("No DUKPT")); }
+
 int CodigoResposta() {
     bool ok = false;
-    const int v = Campo(CAMPO_CODIGO_RESPOSTA).trimmed().toInt(&ok);
+    const int v = Campos::Le(CAMPO_CODIGO_RESPOSTA).trimmed().toInt(&ok);
     return ok ? v : 255;
 }
 
 // The write-off request itself; true when the acquirer approved it.
 bool EnviaBaixaTecnica(QLabel* mensagem) {
     const CampoSalvo requisicao = Salva(CAMPO_CODIGO_REQUISICAO, 0, TAM_ITEM_SALVO);
-    if (GravaCampoString(CAMPO_CODIGO_REQUISICAO, 0, QStringLiteral("39")) != 0) return false;
+    if (!Campos::Grava(CAMPO_CODIGO_REQUISICAO, QStringLiteral("39"))) return false;
     const QString textoLabel = mensagem ? mensagem->text() : QString();
     const CampoSalvo registro = Salva(CAMPO_REGISTRO_CARTAO, 0, TAM_REGISTRO_CARTAO);
 
     AutorizaTransacao(&TrnBaixaTecnica, mensagem, 0);
 
-    if (registro.existe && !registro.dados.isEmpty()) Grava(CAMPO_REGISTRO_CARTAO, 0, registro.dados);
+    if (registro.existe) Restaura(CAMPO_REGISTRO_CARTAO, registro);
     if (mensagem) mensagem->setText(textoLabel);
     Plataforma::ProcessMessages();
     const bool aprovada = CodigoResposta() == 0;
     // Until the transaction's own authorization, its outcome is "not done".
-    GravaCampoString(CAMPO_CODIGO_RESPOSTA, 0, QStringLiteral("255"));
-    GravaCampoString(CAMPO_TEXTO_RESULTADO, 0, Mensagem(801));
+    Campos::GravaDesfecho(QStringLiteral("255"), Mensagem(801));
     Restaura(CAMPO_CODIGO_REQUISICAO, requisicao);
     return aprovada;
 }
@@ -172,7 +167,7 @@ bool VerificaMontaDadosRealizaBaixaTecnica(bool bVerificaHorario, QLabel* mensag
     const QString intervalo = LeChave(kIntervalo, QStringLiteral("0"));
     const QString ultimaBaixa = LeChave(kUltimaBaixa);
     const QString versaoGuardada = LeChave(kVersao).left(TAM_VERSAO);
-    const QString versaoAtual = Campo(CAMPO_VERSAO_AUTOMACAO).left(TAM_VERSAO);
+    const QString versaoAtual = Campos::Le(CAMPO_VERSAO_AUTOMACAO).left(TAM_VERSAO);
 
     const bool mudou = agora.left(8) != ultimaBaixa.left(8) || versaoAtual != versaoGuardada;
     if (!mudou && bVerificaHorario && !VerificaSeDeuHorarioBaixaTecnica(agora, ultimaVerificacao, intervalo))
@@ -181,17 +176,16 @@ bool VerificaMontaDadosRealizaBaixaTecnica(bool bVerificaHorario, QLabel* mensag
     QByteArray bloco3;
     const bool ok3 = BlocoPinpad(3, bloco3);
     std::array<CampoSalvo, 3> itens;
-    for (uint16_t i = 0; i < 3; ++i) itens[i] = Salva(CAMPO_ITENS_BAIXA_TECNICA, i, TAM_ITEM_SALVO);
+    for (int i = 0; i < 3; ++i) itens[size_t(i)] = Salva(CAMPO_ITENS_BAIXA_TECNICA, i, TAM_ITEM_SALVO);
 
     if (!ok3) {
         // No pinpad to report: the request items say so and nothing is sent.
-        Grava(CAMPO_ITENS_BAIXA_TECNICA, 0, QByteArray(100, ' '));
-        Grava(CAMPO_ITENS_BAIXA_TECNICA, 1, ItemSemDadosPinpad());
-        Grava(CAMPO_ITENS_BAIXA_TECNICA, 2, QByteArrayLiteral("No DUKPT"));
+        if (!GravaItem(0, QByteArray(100, ' ')) || !GravaItensSemPinpad())
+            Audita(QStringLiteral("Kora41 - BaixaTecnica: itens sem pinpad nao gravados"));
         return false;
     }
 
-    Grava(CAMPO_ITENS_BAIXA_TECNICA, 0, bloco3.left(100));
+    bool itensGravados = GravaItem(0, bloco3.left(100));
     const QString serie = TextoBloco(bloco3, 80, 20);
     QByteArray bloco125;
     const bool ok125 = BlocoPinpad(125, bloco125);
@@ -202,15 +196,12 @@ bool VerificaMontaDadosRealizaBaixaTecnica(bool bVerificaHorario, QLabel* mensag
         // Within the same second there is nothing new to write.
         if (bVerificaHorario && agora != ultimaVerificacao) GravaChave(kUltimaVerificacao, agora);
     } else {
-        if (ok125) {
-            const qsizetype fim = bloco125.indexOf('\0');
-            Grava(CAMPO_ITENS_BAIXA_TECNICA, 1, fim < 0 ? bloco125 : bloco125.left(fim));
-        } else {
-            Grava(CAMPO_ITENS_BAIXA_TECNICA, 1, ItemSemDadosPinpad());
-            Grava(CAMPO_ITENS_BAIXA_TECNICA, 2, QByteArrayLiteral("No DUKPT"));
-        }
+        const qsizetype fim = bloco125.indexOf('\0');
+        itensGravados = itensGravados && (ok125 ? GravaItem(1, fim < 0 ? bloco125 : bloco125.left(fim))
+                                                : GravaItensSemPinpad());
         MontaBufferDadosDUKPTBaixaTecnica();
-        resultado = EnviaBaixaTecnica(mensagem);
+        // Items the store refused would report another pinpad: nothing is sent.
+        resultado = itensGravados && EnviaBaixaTecnica(mensagem);
         if (resultado) {
             GravaChave(kSam, sam);
             GravaChave(kUltimaBaixa, agora);
@@ -222,9 +213,11 @@ bool VerificaMontaDadosRealizaBaixaTecnica(bool bVerificaHorario, QLabel* mensag
 
     // The transaction's own request goes out with the items it had.
     if (std::none_of(itens.begin(), itens.end(), [](const CampoSalvo& s) { return s.existe; })) {
-        PontalLimpaCampo(CAMPO_ITENS_BAIXA_TECNICA);
+        Campos::Limpa(CAMPO_ITENS_BAIXA_TECNICA);
     } else {
-        for (uint16_t i = 0; i < 3; ++i) Grava(CAMPO_ITENS_BAIXA_TECNICA, i, itens[i].dados);
+        for (int i = 0; i < 3; ++i)
+            if (!GravaItem(i, itens[size_t(i)].dados))
+                Audita(QStringLiteral("Kora41 - BaixaTecnica: itens da transacao nao restaurados"));
     }
     return resultado;
 }

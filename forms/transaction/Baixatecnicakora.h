@@ -5,23 +5,21 @@
 #pragma once
 #include <QString>
 
-#define KORA_API __attribute__((visibility("default")))
-
 class QLabel;
 
 // Runs the schedule check and, when due, the write-off, showing progress in
 // `mensagem`. True when a write-off was sent and approved. Leaves "255" in
 // field 1009 and message 801 in field 1027 when a write-off was sent.
-KORA_API bool VerificaMontaDadosRealizaBaixaTecnica(QLabel* mensagem);
+bool VerificaMontaDadosRealizaBaixaTecnica(QLabel* mensagem);
 // The same with the schedule check optional (`bVerificaHorario` false checks
 // the pinpad whatever the interval says, and does not move the check time).
-KORA_API bool VerificaMontaDadosRealizaBaixaTecnica(bool bVerificaHorario, QLabel* mensagem);
+bool VerificaMontaDadosRealizaBaixaTecnica(bool bVerificaHorario, QLabel* mensagem);
 
 // True when at least `intervalo` whole minutes lie between `agora` and
 // `ultima` (both DDMMYYYYHHMMSS), or when `ultima` is empty or unreadable.
-KORA_API bool VerificaSeDeuHorarioBaixaTecnica(const QString& agora, const QString& ultima, const QString& intervalo);
+bool VerificaSeDeuHorarioBaixaTecnica(const QString& agora, const QString& ultima, const QString& intervalo);
 
 // Copies yesterday's and today's audit file and pinpad-library log to their
 // ".offda" / ".off" names in the host's directory (existing copies replaced).
-KORA_API void CopiaAuditOffLine();
-KORA_API void CopiaLogBibliPinpadOffLine();
+void CopiaAuditOffLine();
+void CopiaLogBibliPinpadOffLine();

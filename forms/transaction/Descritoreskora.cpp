@@ -1,6 +1,7 @@
 #include "Descritoreskora.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 TTransacao TrnCompraCredito, TrnSimulacaoCrediarioCRD, TrnBaixaTecnica, TrnConsultaMenuOutros,
@@ -262,8 +263,12 @@ const std::vector<TDescritorNomeado>& TodosDescritores() {
 
 TEntradaTransacao* EntradaVariavel(TTransacao& t, const char* variavel) {
     if (!variavel) return nullptr;
+    // Compared as numbers: a pointer rebuilt from the entry's offset is, to the
+    // compiler, one into the descriptor, and may be taken as never equal to it.
+    const auto alvo = reinterpret_cast<std::uintptr_t>(variavel);
     for (int i = 0; i < MAX_ENTRADAS_DESCRITOR && t.entradas[i].campo != FIM_DESCRITOR; ++i)
-        if (t.entradas[i].campo == 0 && TextoEntrada(t.entradas[i]) == variavel) return &t.entradas[i];
+        if (t.entradas[i].campo == 0 && reinterpret_cast<std::uintptr_t>(TextoEntrada(t.entradas[i])) == alvo)
+            return &t.entradas[i];
     return nullptr;
 }
 

@@ -10,34 +10,32 @@
 #include <cstdint>
 #include <vector>
 
-#define KORA_API __attribute__((visibility("default")))
-
-extern KORA_API TTransacao TrnCompraCredito;
-extern KORA_API TTransacao TrnSimulacaoCrediarioCRD;
-extern KORA_API TTransacao TrnBaixaTecnica;
-extern KORA_API TTransacao TrnConsultaMenuOutros;
-extern KORA_API TTransacao TrnConsultaConversaoMoeda;
-extern KORA_API TTransacao TrnDebito;
-extern KORA_API TTransacao TrnDebitoParcelado;
-extern KORA_API TTransacao TrnCancelamento;
-extern KORA_API TTransacao TrnConsultaCredito;
-extern KORA_API TTransacao TrnConsultaAVS;
-extern KORA_API TTransacao TrnCompraPrivateLabel;
-extern KORA_API TTransacao TrnConsultaCDC;
-extern KORA_API TTransacao TrnConfirmacaoPreAut;
-extern KORA_API TTransacao TrnPreAutorizacaoCredito;
-extern KORA_API TTransacao TrnReimpressaoKora;
-extern KORA_API TTransacao TrnConsultaCodBarras;
-extern KORA_API TTransacao TrnPagamentoConta;
-extern KORA_API TTransacao TrnPagtoFaturaPrivateLabel;
-extern KORA_API TTransacao TrnConfResgatePromocional;
-extern KORA_API TTransacao TrnResgatePromocional;
-extern KORA_API TTransacao TrnConsultaSaldo;
-extern KORA_API TTransacao TrnAtualizaChip;
-extern KORA_API TTransacao TrnAutoCapturaEstendida;
-extern KORA_API TTransacao TrnVendaCD;
-extern KORA_API TTransacao TrnCancelamentoCD;
-extern KORA_API TTransacao TrnDebParcComEntrada;
+extern TTransacao TrnCompraCredito;
+extern TTransacao TrnSimulacaoCrediarioCRD;
+extern TTransacao TrnBaixaTecnica;
+extern TTransacao TrnConsultaMenuOutros;
+extern TTransacao TrnConsultaConversaoMoeda;
+extern TTransacao TrnDebito;
+extern TTransacao TrnDebitoParcelado;
+extern TTransacao TrnCancelamento;
+extern TTransacao TrnConsultaCredito;
+extern TTransacao TrnConsultaAVS;
+extern TTransacao TrnCompraPrivateLabel;
+extern TTransacao TrnConsultaCDC;
+extern TTransacao TrnConfirmacaoPreAut;
+extern TTransacao TrnPreAutorizacaoCredito;
+extern TTransacao TrnReimpressaoKora;
+extern TTransacao TrnConsultaCodBarras;
+extern TTransacao TrnPagamentoConta;
+extern TTransacao TrnPagtoFaturaPrivateLabel;
+extern TTransacao TrnConfResgatePromocional;
+extern TTransacao TrnResgatePromocional;
+extern TTransacao TrnConsultaSaldo;
+extern TTransacao TrnAtualizaChip;
+extern TTransacao TrnAutoCapturaEstendida;
+extern TTransacao TrnVendaCD;
+extern TTransacao TrnCancelamentoCD;
+extern TTransacao TrnDebParcComEntrada;
 
 // Module variables sent by descriptors, zero-terminated, in the units that own
 // them.
@@ -46,45 +44,45 @@ constexpr size_t TAM_DATA_CANCELAMENTO = 13;
 constexpr size_t TAM_COMPLEMENTO = 16; // "027:" + 5 characters
 constexpr size_t TAM_BLOCO = 16;       // "028:" + 2 characters
 namespace Debitotrnkora {
-extern KORA_API char pDataPreCDC[TAM_DATA_PRE_CDC];
+extern char pDataPreCDC[TAM_DATA_PRE_CDC];
 }
 namespace Cancelamentotrnkora {
-extern KORA_API char pDataPreCDC[TAM_DATA_PRE_CDC];
-extern KORA_API char DataCancelamento[TAM_DATA_CANCELAMENTO];
+extern char pDataPreCDC[TAM_DATA_PRE_CDC];
+extern char DataCancelamento[TAM_DATA_CANCELAMENTO];
 }
 namespace Consavskora {
-extern KORA_API char Complemento[TAM_COMPLEMENTO];
-extern KORA_API char Bloco[TAM_BLOCO];
+extern char Complemento[TAM_COMPLEMENTO];
+extern char Bloco[TAM_BLOCO];
 }
 
 // (Re)builds every descriptor as stored: texts pointed at, run-time lengths 0.
 // Runs once when the library loads.
-KORA_API void MontaDescritores();
+void MontaDescritores();
 
 // The entry of `t` that sends module variable `variavel`; nullptr when none.
-KORA_API TEntradaTransacao* EntradaVariavel(TTransacao& t, const char* variavel);
+TEntradaTransacao* EntradaVariavel(TTransacao& t, const char* variavel);
 // Sets how many bytes of `variavel` the descriptor sends (0 = none). False when
 // the descriptor does not send that variable.
-KORA_API bool DefineTamanhoVariavel(TTransacao& t, const char* variavel, uint16_t tamanho);
-KORA_API uint16_t TamanhoVariavel(const TTransacao& t, const char* variavel);
+bool DefineTamanhoVariavel(TTransacao& t, const char* variavel, uint16_t tamanho);
+uint16_t TamanhoVariavel(const TTransacao& t, const char* variavel);
 // Copies `texto` into a variable of `capacidade` bytes, zero-filled and always
 // terminated (a longer text is cut).
-KORA_API void DefineTextoVariavel(char* variavel, size_t capacidade, const QByteArray& texto);
+void DefineTextoVariavel(char* variavel, size_t capacidade, const QByteArray& texto);
 
 // Debit start: no pre-dated date (variable zeroed, TrnDebito's entry length 0).
-KORA_API void LimpaDataPreCDCDebito();
+void LimpaDataPreCDCDebito();
 // Pre-dated and issuer-instalment debits: "019:"/"016:" + YYYYMMDD, sent with TrnDebito.
-KORA_API void DefineDataPreCDCDebito(const QByteArray& texto);
+void DefineDataPreCDCDebito(const QByteArray& texto);
 // Cancellation start: both cancellation variables zeroed, TrnCancelamento's
 // pDataPreCDC entry length 0.
-KORA_API void LimpaVariaveisCancelamento();
-KORA_API void DefineDataCancelamento(const QByteArray& texto);
+void LimpaVariaveisCancelamento();
+void DefineDataCancelamento(const QByteArray& texto);
 // No-log cancellations of pre-dated and CDC debits.
-KORA_API void DefineDataPreCDCCancelamento(const QByteArray& texto);
-KORA_API void DefineComplementoBloco(const QByteArray& complemento, const QByteArray& bloco);
+void DefineDataPreCDCCancelamento(const QByteArray& texto);
+void DefineComplementoBloco(const QByteArray& complemento, const QByteArray& bloco);
 
 // ---- Reading descriptors -------------------------------------------------------
-struct KORA_API TEntradaLida {
+struct TEntradaLida {
     uint16_t campo = 0, indice = 0, tamanho = 0, formato = 0;
     uint8_t modo = 0;
     int32_t deslocamento = 0; // raw text slot
@@ -92,7 +90,7 @@ struct KORA_API TEntradaLida {
     bool textoLido = false;   // ... and the text could be read
     QByteArray texto;
 };
-struct KORA_API TDescritorLido {
+struct TDescritorLido {
     bool ok = false; // the header and every listed entry fitted
     uint16_t codigo = 0, flag = 0;
     bool terminado = false; // ended by the 0xFFFF marker (else by 31 entries or the bytes' end)
@@ -100,13 +98,13 @@ struct KORA_API TDescritorLido {
 };
 // Reads a descriptor image of `tamanho` bytes. Texts are resolved only when the
 // slot points inside the same bytes and the text ends there.
-KORA_API TDescritorLido LeDescritor(const unsigned char* bytes, size_t tamanho);
+TDescritorLido LeDescritor(const unsigned char* bytes, size_t tamanho);
 // Reads a live descriptor, texts resolved through their slots.
-KORA_API TDescritorLido LeDescritor(const TTransacao& t);
+TDescritorLido LeDescritor(const TTransacao& t);
 
 struct TDescritorNomeado {
     const char* nome;
     TTransacao* descritor;
 };
 // Every descriptor with its name, in declaration order.
-KORA_API const std::vector<TDescritorNomeado>& TodosDescritores();
+const std::vector<TDescritorNomeado>& TodosDescritores();

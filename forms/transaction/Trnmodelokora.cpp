@@ -1,11 +1,12 @@
 #include "Trnmodelokora.h"
 
-#include "Camposkora.h"
+#include "Campos.h"
 #include "Constanteskora.h"
 #include "Contextokora.h"
 #include "Servicoskora.h"
 #include "bromo.h"
 #include "ciraz.h"
+#include "framework/Controleskora.h"
 #include "framework/Retornooperador6b.h"
 #include "transaction/Baixatecnicakora.h"
 #include "transaction/Conversaomoedakora.h"
@@ -19,7 +20,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -27,50 +27,9 @@
 TFrmTrn_Mod* FrmTrn_Mod = nullptr;
 bool bControlaKeyPreview = true;
 
-using namespace CamposTrn;
-
-// ---- Field access -----------------------------------------------------------------
-namespace CamposTrn {
-QByteArray LeBytes(int campo, int maximo, int indice) {
-    if (maximo <= 0) return {};
-    QByteArray b(maximo, '\0');
-    int32_t tamanho = maximo;
-    if (PontalLeCampo(uint16_t(campo), uint16_t(indice), &tamanho, reinterpret_cast<unsigned char*>(b.data())) != 0)
-        return {};
-    b.truncate(qBound(0, int(tamanho), maximo));
-    return b;
-}
-QString Le(int campo) {
-    QByteArray b = LeBytes(campo, 4096);
-    const qsizetype zero = b.indexOf('\0');
-    if (zero >= 0) b.truncate(zero);
-    return QString::fromLatin1(b);
-}
-int LeNumero(int campo) {
-    bool ok = false;
-    const int v = Le(campo).trimmed().toInt(&ok);
-    return ok ? v : -1;
-}
-bool Grava(int campo, const QString& texto) { return GravaCampoString(campo, 0, texto) == 0; }
-bool GravaBytes(int campo, const QByteArray& bytes, int indice) {
-    return PontalGravaCampo(uint16_t(campo), uint16_t(indice), reinterpret_cast<const unsigned char*>(bytes.constData()),
-                            int32_t(bytes.size())) == 0;
-}
-void Limpa(int campo) { PontalLimpaCampo(uint16_t(campo)); }
-QByteArray Apara(const QByteArray& b) {
-    qsizetype i = 0, f = b.size();
-    while (i < f && uchar(b[i]) <= ' ') ++i;
-    while (f > i && uchar(b[f - 1]) <= ' ') --f;
-    return b.mid(i, f - i);
-}
-} // namespace CamposTrn
+using namespace Campos;
 
 namespace {
-void Aviso(QWidget* pai, const QString& texto) {
-    Plataforma::MessageBox(texto, QString::fromLatin1(TITULO_APLICACAO), Plataforma::MB_OK,
-                           Plataforma::Icone::Exclamacao, pai);
-}
-
 // Waits without blocking the event loop (the pinpad text stays up meanwhile).
 void Espera(int ms) {
     QEventLoop laco;
@@ -80,11 +39,9 @@ void Espera(int ms) {
 
 // The data-collection flags of field 10148 in a zeroed 32-byte buffer.
 QByteArray LeColetaDados(int& lidos) {
-    QByteArray b(32, '\0');
-    int tamanho = 0;
-    if (PontalLeCampoMaxLen(CAMPO_COLETA_DADOS, 0, b.data(), tamanho, 31) != 0) tamanho = 0;
-    lidos = qBound(0, tamanho, 31);
-    if (lidos < 31) std::fill(b.begin() + lidos, b.end(), '\0');
+    QByteArray b = LeBytes(CAMPO_COLETA_DADOS, 31);
+    lidos = int(b.size());
+    b.append(QByteArray(32 - lidos, '\0'));
     return b;
 }
 
@@ -164,7 +121,8 @@ void VerificaTrataValorMenorDesconto() {
     QByteArray texto(buffer, qBound(0, tamanho, 15));
     const qsizetype zero = texto.indexOf('\0');
     if (zero >= 0) texto.truncate(zero);
-    Grava(CAMPO_VALOR_SERVICO_039, Dollar(QString::fromLatin1(texto.mid(3))).trimmed());
+    if (!Grava(CAMPO_VALOR_SERVICO_039, Dollar(QString::fromLatin1(texto.mid(3))).trimmed()))
+        Audita(QStringLiteral("Kora41 - valor do servico 039 nao gravado"));
 }
 
 // ---- Card data -----------------------------------------------------------------------------
@@ -175,10 +133,7 @@ int16_t GravaTrilhas(int codigoMensagem) {
         // Typed card data travel in their own field; the record keeps only the separator.
         const QString digitado = Le(CAMPO_DADOS_CARTAO);
         if (!digitado.isEmpty()) {
-            const QByteArray b = digitado.toLatin1();
-            const int16_t st = PontalGravaCampo(CAMPO_CARTAO_DIGITADO, 0,
-                                                reinterpret_cast<const unsigned char*>(b.constData()), int32_t(b.size()));
-            if (st != 0) return st;
+            if (!Grava(CAMPO_CARTAO_DIGITADO, digitado)) return -1;
         }
         registro.append(separador);
     } else {
@@ -189,8 +144,7 @@ int16_t GravaTrilhas(int codigoMensagem) {
         registro.append(separador);
         registro += trilha1;
     }
-    return PontalGravaCampo(CAMPO_DADOS_CARTAO, 0, reinterpret_cast<const unsigned char*>(registro.constData()),
-                            int32_t(registro.size()));
+    return GravaBytes(CAMPO_DADOS_CARTAO, registro) ? 0 : -1;
 }
 
 bool FormataDadosCartaoPinpad() {
@@ -208,12 +162,12 @@ bool FormataDadosCartaoPinpad() {
     return Grava(CAMPO_TAG_002, descritor);
 }
 
-void SetaCapturaSenha() {
+bool SetaCapturaSenha() {
     int lidos = 0;
     QByteArray coleta = LeColetaDados(lidos);
     const int pos = PONTAL_MODO_COLETA_DADOS_SENHA - 1;
     if (coleta[pos] == '0') coleta[pos] = '1';
-    GravaBytes(CAMPO_COLETA_DADOS, coleta.left(lidos));
+    return GravaBytes(CAMPO_COLETA_DADOS, coleta.left(lidos));
 }
 
 void TrocaZeroBinarioArroba(char* buffer, int, int tamanho) {
@@ -223,98 +177,26 @@ void TrocaZeroBinarioArroba(char* buffer, int, int tamanho) {
 }
 
 // ---- The form ------------------------------------------------------------------------------
-namespace {
-// A panel that paints its own colour. Giving it a palette would do, but the
-// style caches the pictures of the buttons and edits inside by their palette,
-// and each new form's palette is a new key: the cache grew with every form.
-class PainelColorido : public QFrame {
-public:
-    PainelColorido(const QColor& cor, QWidget* pai) : QFrame(pai), cor_(cor) {}
-
-protected:
-    void paintEvent(QPaintEvent* e) override {
-        QPainter(this).fillRect(rect(), cor_);
-        QFrame::paintEvent(e);
-    }
-
-private:
-    QColor cor_;
-};
-
-// Navy and bold, as the captions of the capture panel.
-void Destaca(QWidget* w) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
-    w->setPalette(p);
-    QFont f = w->font();
-    f.setBold(true);
-    w->setFont(f);
-}
-} // namespace
-
 TFrmTrn_Mod* TFrmTrn_Mod::Cria() { return TFrmMod::CriaForm<TFrmTrn_Mod>(); }
 
 TFrmTrn_Mod::TFrmTrn_Mod(QWidget* parent) : TFrmMod(parent) {
     setObjectName(QStringLiteral("FrmTrn_Mod"));
     lbTitulo->setText(QString::fromUtf8("FORMULÁRIO PADRÃO PARA CAPTURA DE DADOS"));
-    // No style sheets: a sheet on a panel puts every control in it under the
-    // slower sheet style, and that showed in the time to open a form.
-    const QColor corPainel(0xdf, 0xdf, 0xdf);
-
-    pnCaptura = new PainelColorido(corPainel, this);
-    pnCaptura->setObjectName(QStringLiteral("pnCaptura"));
-    pnCaptura->setGeometry(24, 106, 580, 210);
-    pnCaptura->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-
-    lbValor = new QLabel(QStringLiteral("Valor:"), pnCaptura);
-    lbValor->setObjectName(QStringLiteral("lbValor"));
-    lbValor->setGeometry(30, 36, 70, 16);
-    lbValor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Destaca(lbValor);
-
-    edValor = new QLineEdit(pnCaptura);
-    edValor->setObjectName(QStringLiteral("edValor"));
-    edValor->setGeometry(104, 32, 101, 24);
-    edValor->setMaxLength(12);
-
-    pnlMsgOper = new QFrame(pnCaptura);
-    pnlMsgOper->setObjectName(QStringLiteral("pnlMsgOper"));
-    pnlMsgOper->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    pnlMsgOper->resize(500, 110);
-    pnlMsgOper->hide();
-    lbMsg = new QLabel(QString::fromUtf8("O CLIENTE PODE ESCOLHER PAGAR NA MOEDA DE SEU PAÍS E O ESTABELECIMENTO "
-                                         "RECEBERÁ O VALOR EM REAIS"),
-                       pnlMsgOper);
-    lbMsg->setObjectName(QStringLiteral("lbMsg"));
-    lbMsg->setGeometry(8, 8, 484, 94);
-    lbMsg->setAlignment(Qt::AlignCenter);
-    lbMsg->setWordWrap(true);
-    Destaca(lbMsg);
-
-    pnBotoes = new PainelColorido(corPainel, this);
-    pnBotoes->setObjectName(QStringLiteral("pnBotoes"));
-    pnBotoes->setGeometry(111, 330, 400, 40);
-    pnBotoes->setFrameStyle(QFrame::NoFrame);
-
-    btConfirma = new QPushButton(QStringLiteral("&1 - Confirma"), pnBotoes);
-    btConfirma->setObjectName(QStringLiteral("btConfirma"));
-    btConfirma->setGeometry(31, 5, 121, 30);
-    btConfirma->setVisible(false);
-    btRetorna = new QPushButton(QStringLiteral("&9 - Cancela"), pnBotoes);
-    btRetorna->setObjectName(QStringLiteral("btRetorna"));
-    btRetorna->setGeometry(248, 5, 121, 30);
-
-    TClique = new QTimer(this);
-    TClique->setObjectName(QStringLiteral("TClique"));
-    TClique->setInterval(1);
-
-    QObject::connect(btConfirma, &QPushButton::clicked, this, [this] { btConfirmaClick(); });
-    QObject::connect(btRetorna, &QPushButton::clicked, this, [this] { btRetornaClick(); });
-    QObject::connect(TClique, &QTimer::timeout, this, [this] { TCliqueTimer(); });
-    LigaEditValor(edValor);
-    LigaEntrada(edValor, [this] { edValorEnter(); });
-    LigaEntrada(btConfirma, [this] { btConfirmaEnter(); });
-    LigaEntrada(btRetorna, [this] { btRetornaEnter(); });
+    Controles(this)
+        .Painel(pnCaptura, "pnCaptura", this, {24, 106, 580, 210}, Ctl::Rebaixado | Ctl::Cinza)
+        .Rotulo(lbValor, "lbValor", pnCaptura, {30, 36, 70, 16}, "Valor:", Ctl::Direita | Ctl::Destaque)
+        .Edicao(edValor, "edValor", pnCaptura, {104, 32, 101, 24}, {.max = 12, .foco = 26, .valor = true})
+        .Painel(pnlMsgOper, "pnlMsgOper", pnCaptura, {0, 0, 500, 110}, Ctl::Elevado | Ctl::Oculto)
+        .Rotulo(lbMsg, "lbMsg", pnlMsgOper, {8, 8, 484, 94},
+                "O CLIENTE PODE ESCOLHER PAGAR NA MOEDA DE SEU PAÍS E O ESTABELECIMENTO RECEBERÁ O VALOR EM REAIS",
+                Ctl::Centro | Ctl::Quebra | Ctl::Destaque)
+        .Painel(pnBotoes, "pnBotoes", this, {111, 330, 400, 40}, Ctl::Cinza)
+        .Botao(btConfirma, "btConfirma", pnBotoes, {31, 5, 121, 30}, "&1 - Confirma", {.foco = 46, .estilo = Ctl::Oculto})
+        .Botao(btRetorna, "btRetorna", pnBotoes, {248, 5, 121, 30}, "&9 - Cancela", {.foco = 48})
+        .Temporizador(TClique, "TClique", 1);
+    Liga(btConfirma, &QPushButton::clicked, [this] { btConfirmaClick(); });
+    Liga(btRetorna, &QPushButton::clicked, [this] { btRetornaClick(); });
+    Liga(TClique, &QTimer::timeout, [this] { TCliqueTimer(); });
 }
 
 TFrmTrn_Mod::~TFrmTrn_Mod() = default;
@@ -323,10 +205,10 @@ void TFrmTrn_Mod::LigaEditValor(QLineEdit* ed) {
     if (!ed || editsValor_.contains(ed)) return;
     editsValor_ << ed;
     ed->installEventFilter(this);
-    QObject::connect(ed, &QLineEdit::textChanged, this, [this, ed] { edValorChange(ed); });
+    Liga(ed, &QLineEdit::textChanged, [this, ed] { edValorChange(ed); });
 }
 
-bool TFrmTrn_Mod::eventFilter(QObject* obj, QEvent* ev) {
+bool TFrmTrn_Mod::FiltraEvento(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::KeyPress && !repassandoTecla_ && obj->isWidgetType() &&
                static_cast<QWidget*>(obj)->window() == this) {
         auto* k = static_cast<QKeyEvent*>(ev);
@@ -346,7 +228,7 @@ bool TFrmTrn_Mod::eventFilter(QObject* obj, QEvent* ev) {
             }
         }
     }
-    return TFrmMod::eventFilter(obj, ev);
+    return TFrmMod::FiltraEvento(obj, ev);
 }
 
 void TFrmTrn_Mod::FormCreate() {
@@ -392,16 +274,6 @@ bool TFrmTrn_Mod::FormKeyPress(char& tecla) {
     return engolida;
 }
 
-void TFrmTrn_Mod::edValorEnter() {
-    MostraMensagem(Mensagem(26));
-}
-void TFrmTrn_Mod::btConfirmaEnter() {
-    MostraMensagem(Mensagem(46));
-}
-void TFrmTrn_Mod::btRetornaEnter() {
-    MostraMensagem(Mensagem(48));
-}
-
 bool TFrmTrn_Mod::edValorKeyPress(QLineEdit* sender, char& tecla) {
     tecla = ValKeyBoard(tecla);
     const bool digito = tecla >= '0' && tecla <= '9';
@@ -445,11 +317,11 @@ void TFrmTrn_Mod::IniciaCamposForm() {
 bool TFrmTrn_Mod::ValidaCamposForm() {
     if (edValor->isHidden()) return true;
     if (edValor->text().isEmpty()) {
-        Aviso(this, Mensagem(26));
+        CaixaMensagem(Mensagem(26), Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
     } else {
         double valor = 0;
         if (ConverteValor(edValor->text(), valor) && valor > 0) return true;
-        Aviso(this, Mensagem(790));
+        CaixaMensagem(Mensagem(790), Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
     }
     pnCaptura->setEnabled(true);
     edValor->setEnabled(true);
@@ -513,7 +385,7 @@ bool TFrmTrn_Mod::GravaCamposPontal() {
 }
 
 bool TFrmTrn_Mod::VerificaCapturaSenha() {
-    if (Produto.em(OffProduto::ATRIBUTO_10215) == '1') SetaCapturaSenha();
+    if (Produto.em(OffProduto::ATRIBUTO_10215) == '1' && !SetaCapturaSenha()) return false;
     return TFrmMod::VerificaCapturaSenha();
 }
 
@@ -538,17 +410,14 @@ bool TFrmTrn_Mod::VerificaConfirmacaoValorPinpad() {
         if (r == 0) return true;
         if (r == 9) {
             ExibeMsgPinpad(Mensagem(1068));
-            const int resposta = Plataforma::MessageBox(Mensagem(1069), QString::fromLatin1(TITULO_APLICACAO),
-                                                        Plataforma::MB_YESNO, Plataforma::Icone::Pergunta, this);
+            const int resposta = CaixaMensagem(Mensagem(1069), Plataforma::MB_YESNO, Plataforma::Icone::Pergunta);
             ExibeMsgPinpad(QString());
             if (resposta != Plataforma::IDYES) continue;
-            Grava(CAMPO_CODIGO_RESPOSTA, QStringLiteral("255"));
-            Grava(CAMPO_TEXTO_RESULTADO, Mensagem(801));
+            GravaDesfecho(QStringLiteral("255"), Mensagem(801));
         } else {
             const QString falha = FormataMensagem(Mensagem(302), r);
-            Aviso(this, falha);
-            Grava(CAMPO_CODIGO_RESPOSTA, QStringLiteral("255"));
-            Grava(CAMPO_TEXTO_RESULTADO, falha);
+            CaixaMensagem(falha, Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
+            GravaDesfecho(QStringLiteral("255"), falha);
         }
         PontalGravaArquivo();
         Encerra(mrOk);
@@ -635,7 +504,7 @@ void TFrmTrn_Mod::EtapaAutorizacao() {
             if (!valorV9.isEmpty()) {
                 lbMensagem->setText(mensagem);
                 ExibeMsgPinpad(textoPinpad);
-                Aviso(this, Mensagem(1469));
+                CaixaMensagem(Mensagem(1469), Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
             }
         }
     }
@@ -644,8 +513,7 @@ void TFrmTrn_Mod::EtapaAutorizacao() {
         if (!mensagem.isEmpty()) lbMensagem->setText(mensagem);
         ExibeMsgPinpad(Mensagem(codResp == QLatin1String("00") ? 2596 : 2597));
     } else if (declinioOffline) {
-        Grava(CAMPO_CODIGO_RESPOSTA, QStringLiteral("FF"));
-        Grava(CAMPO_TEXTO_RESULTADO, Mensagem(1063));
+        GravaDesfecho(QStringLiteral("FF"), Mensagem(1063));
         QString texto = Mensagem(1063);
         if (EhCartaoChipComContato()) texto += QLatin1Char(' ') + Mensagem(944);
         lbMensagem->setText(texto);
@@ -661,14 +529,12 @@ void TFrmTrn_Mod::EtapaAutorizacao() {
             int codigo = LeNumero(CAMPO_CODIGO_RESPOSTA);
             // The card took the answer but the host gave none: approved
             // offline, sent again as such.
-            if (codigo != 0) {
-                Grava(CAMPO_RESPOSTA_CHIP, QStringLiteral("Y3"));
-                codChip = QStringLiteral("Y3");
-            }
+            if (codigo != 0 && Grava(CAMPO_RESPOSTA_CHIP, QStringLiteral("Y3"))) codChip = QStringLiteral("Y3");
             if (codChip == QLatin1String("Y3") && VerificaObtemDadosEmv() && GravaCamposPontal()) {
                 if (codigo != 0) {
                     const QString seguranca = Le(CAMPO_TEXTO_SEGURANCA_RESPOSTA).trimmed();
-                    if (!seguranca.isEmpty()) Grava(CAMPO_TEXTO_SEGURANCA, seguranca);
+                    if (!seguranca.isEmpty() && !Grava(CAMPO_TEXTO_SEGURANCA, seguranca))
+                        Audita(QStringLiteral("Kora41 - texto de seguranca nao gravado"));
                 } else {
                     Limpa(CAMPO_TEXTO_SEGURANCA);
                 }
@@ -690,16 +556,14 @@ void TFrmTrn_Mod::EtapaAutorizacao() {
                 PontalEnviarFinalizacaoEx(0);
                 if (recusaCartao) {
                     if (codResp != QLatin1String("00")) {
-                        Grava(CAMPO_TEXTO_RESULTADO, mensagem);
+                        if (!Grava(CAMPO_TEXTO_RESULTADO, mensagem))
+                            Audita(QStringLiteral("Kora41 - texto do resultado nao gravado"));
+                    } else if (r == 100) {
+                        GravaDesfecho(QStringLiteral("FF"), Mensagem(1394));
+                        ExibeMsgPinpad(Mensagem(1068));
+                        Espera(2000);
                     } else {
-                        Grava(CAMPO_CODIGO_RESPOSTA, QStringLiteral("FF"));
-                        if (r == 100) {
-                            Grava(CAMPO_TEXTO_RESULTADO, Mensagem(1394));
-                            ExibeMsgPinpad(Mensagem(1068));
-                            Espera(2000);
-                        } else {
-                            Grava(CAMPO_TEXTO_RESULTADO, Mensagem(1063));
-                        }
+                        GravaDesfecho(QStringLiteral("FF"), Mensagem(1063));
                     }
                 }
             }

@@ -18,9 +18,7 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 
-#define KORA_API __attribute__((visibility("default")))
-
-class KORA_API TFrmTrn_Mod : public TFrmMod {
+class TFrmTrn_Mod : public TFrmMod {
 public:
     static TFrmTrn_Mod* Cria();
     explicit TFrmTrn_Mod(QWidget* parent = nullptr);
@@ -60,9 +58,6 @@ public:
     bool FormKeyPress(char& tecla);
     virtual void btConfirmaClick();
     void btRetornaClick();
-    void btConfirmaEnter();
-    void btRetornaEnter();
-    void edValorEnter();
     // Formatter and key filter of every amount edit of the form.
     void edValorChange(QLineEdit* sender);
     // True when the key was swallowed; `tecla` may come back rewritten.
@@ -73,7 +68,7 @@ public:
     void LigaEditValor(QLineEdit* ed) override;
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override;
+    bool FiltraEvento(QObject* obj, QEvent* ev) override;
     // The authorization and what follows it; always ends the form with 1.
     void EtapaAutorizacao();
     // Steps of the confirm path that the base form does not make virtual,
@@ -95,35 +90,21 @@ private:
     QList<QLineEdit*> editsValor_;
 };
 
-extern KORA_API TFrmTrn_Mod* FrmTrn_Mod;
+extern TFrmTrn_Mod* FrmTrn_Mod;
 // Whether FormKeyPress turns Enter into a move to the next control.
-extern KORA_API bool bControlaKeyPreview;
+extern bool bControlaKeyPreview;
 
 // ---- Unit routines -------------------------------------------------------------
 // Sum of the amount fields (1003, 10151, 10198 and, when asked, 10150) as digits.
-KORA_API QString SomaValores(bool bIncluiSaque);
+QString SomaValores(bool bIncluiSaque);
 // Builds the card-data record into field 10104; the status of that write.
-KORA_API int16_t GravaTrilhas(int codigoMensagem);
-KORA_API bool FormataDadosCartaoPinpad();
-KORA_API void SetaCapturaSenha();
-KORA_API void TrocaZeroBinarioArroba(char* buffer, int ignorado, int tamanho);
-KORA_API void VerificaTrataValorMenorDesconto();
+int16_t GravaTrilhas(int codigoMensagem);
+bool FormataDadosCartaoPinpad();
+// Asks the pinpad data collection for the PIN; false when the store refused it.
+bool SetaCapturaSenha();
+void TrocaZeroBinarioArroba(char* buffer, int ignorado, int tamanho);
+void VerificaTrataValorMenorDesconto();
 // The workstation's decimal separator, as the host's Dollar writes it.
-KORA_API QChar SeparadorDecimal();
+QChar SeparadorDecimal();
 // Reads an amount as shown on screen; false when it is not a number.
-KORA_API bool ConverteValor(const QString& texto, double& valor);
-
-// ---- Field access as the transaction forms use it ----------------------------
-namespace CamposTrn {
-// Raw bytes of element `indice`, at most `maximo`; empty when absent.
-KORA_API QByteArray LeBytes(int campo, int maximo = 1024, int indice = 0);
-// The field as text, up to its first zero byte (Latin-1).
-KORA_API QString Le(int campo);
-// The trimmed field as a whole number; -1 when empty or not a number.
-KORA_API int LeNumero(int campo);
-KORA_API bool Grava(int campo, const QString& texto);
-KORA_API bool GravaBytes(int campo, const QByteArray& bytes, int indice = 0);
-KORA_API void Limpa(int campo);
-// Trim as the host's texts need it: every byte up to blank at both ends.
-KORA_API QByteArray Apara(const QByteArray& b);
-} // namespace CamposTrn
+bool ConverteValor(const QString& texto, double& valor);

@@ -97,20 +97,4 @@ TEST_F(Adicionais, AsDuasEmOrdemConfirmadas) {
     EXPECT_TRUE(TesteHost::Audit().contains(QStringLiteral("Destruiu: FrmCap_ProdLoj")));
 }
 
-TEST_F(Adicionais, SairDeUmDialogoEncerraComDois) {
-    UmaQuestao();
-    UmBem();
-    QuandoAbrir(QStringLiteral("FrmCap_InfoAdc"), [](QDialog* d) { static_cast<TFrmCap_InfoAdc*>(d)->btRetorna->click(); });
-    EXPECT_FALSE(Executa());
-    EXPECT_EQ(fechou, std::vector<int>{2});
-    EXPECT_EQ(Criados().size(), 1); // the goods are never asked for
-
-    fechou.clear();
-    ServicoE.limpa();
-    QuandoAbrir(QStringLiteral("FrmCap_ProdLoj"), [](QDialog* d) { static_cast<TFrmCap_ProdLoj*>(d)->btRetorna->click(); });
-    EXPECT_FALSE(Executa());
-    EXPECT_EQ(fechou, std::vector<int>{2});
-    EXPECT_EQ(FrmCap_ProdLoj, nullptr);
-}
-
 }  // namespace

@@ -1,14 +1,11 @@
 // Helpers of the capture-dialog tests: a product selected in the product
-// table, the operator's keys to whatever has the focus, and an answerer of
-// the message boxes the dialogs raise.
+// table, and the operator's keys to whatever has the focus.
 #pragma once
 #include "Servicoskora.h"
 #include "platform.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QMessageBox>
-#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <cstring>
@@ -61,37 +58,6 @@ inline void Reativa() {
     Janela()->activateWindow();
     (void)QTest::qWaitForWindowActive(Janela());
 }
-
-// Answers every message box with OK while alive and keeps their texts.
-class RespondeCaixas {
-public:
-    RespondeCaixas() {
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* box = qobject_cast<QMessageBox*>(w);
-                if (!box || !box->isVisible()) continue;
-                textos << box->text();
-                icones << box->icon();
-                box->accept();
-            }
-        });
-        timer_.start();
-    }
-    QStringList textos;
-    QList<QMessageBox::Icon> icones;
-
-private:
-    QTimer timer_;
-};
-
-inline void GaranteAplicacao() {
-    Plataforma::GaranteAplicacao();
-}
-
-}  // namespace TesteCaptura
-
-namespace TesteCaptura {
 
 // Runs `acao` on the modal dialog named `nome` as soon as it is open.
 inline void QuandoAbrir(const QString& nome, std::function<void(QDialog*)> acao) {

@@ -27,22 +27,6 @@ using namespace TesteHost;
 
 const unsigned char* B(const QByteArray& a) { return reinterpret_cast<const unsigned char*>(a.constData()); }
 
-// Answers the next message box with `botao` as soon as it opens.
-void RespondeCaixa(QMessageBox::StandardButton botao) {
-    auto* t = new QTimer;
-    t->setInterval(5);
-    QObject::connect(t, &QTimer::timeout, [t, botao] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            if (QAbstractButton* b = box->button(botao)) {
-                t->stop();
-                t->deleteLater();
-                b->click();
-            }
-        }
-    });
-    t->start();
-}
-
 // Ends whatever modal loop is still open after `ms`, so a fault cannot hang the suite.
 void Salvaguarda(QDialog* d, int ms = 3000) {
     QTimer::singleShot(ms, d, [d] { d->done(99); });
@@ -52,7 +36,7 @@ using Framework = HostTest;
 
 // ---- Tagged chip data ---------------------------------------------------------------
 
-TEST_F(Framework, ProcuraCampoCopiesTheTagValueIntoItsField) {
+TEST_F(Framework, ProcuraCampoCopiesKnownTagsWithinTheirBounds) {
     std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
     const QByteArray d = QByteArray("002:A1B2", 9) + QByteArray("006:Z3", 7) + QByteArray("009:xx", 7);
     f->ProcuraCampo("006:", B(d), int(d.size()), 1024);
@@ -63,10 +47,7 @@ TEST_F(Framework, ProcuraCampoCopiesTheTagValueIntoItsField) {
     Host().campos.limpaTudo();
     f->ProcuraCampo("009:", B(d), int(d.size()), 1024);
     EXPECT_TRUE(Host().campos.todos().empty());
-}
 
-TEST_F(Framework, ProcuraCampoIgnoresUnterminatedTailAndShortOrLyingLengths) {
-    std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
     // A value with no zero byte before the end of the data is not taken.
     const QByteArray sem = "002:AB006:Y1XXXXXXXX";
     f->ProcuraCampo("006:", B(sem), int(sem.size()), 1024);
@@ -101,11 +82,6 @@ TEST_F(Framework, FormIsBorderlessTopMostCentredAndFixedSize) {
     EXPECT_EQ(f->windowType(), Qt::Tool);
     const QRect tela = f->screen()->availableGeometry();
     EXPECT_LE((f->geometry().center() - tela.center()).manhattanLength(), 2);
-    EXPECT_EQ(f->objectName(), "FrmMod");
-    for (const char* nome : {"ImgFundo", "lbTitulo", "lbMensagem", "panelLogo", "ImageLogo", "lbVersao"})
-        EXPECT_NE(f->findChild<QWidget*>(nome), nullptr) << nome;
-    EXPECT_FALSE(f->ImgFundo->pixmap().isNull());
-    EXPECT_FALSE(f->ImageLogo->pixmap().isNull());
     EXPECT_EQ(f->lbVersao->text(), "Tulen - v" + VERSAO_DO_MODULO);
     EXPECT_EQ(QString::fromLatin1(TITULO_APLICACAO), f->lbVersao->text());
     EXPECT_TRUE(f->lbMensagem->text().isEmpty());
@@ -143,14 +119,9 @@ TEST_F(Framework, AuditLinesAndDescendantHooksOnCreateAndDestroy) {
 TEST_F(Framework, ChipResultNineKeepsTheFormOpen) {
     std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
     Grava(CAMPO_LIDO_CHIP, "1");
-    Roteiro("ProcessaDadosEmv", {9, 9});
+    Roteiro("ProcessaDadosEmv", {9});
     EXPECT_FALSE(f->VerificaProcessaCartao());
     EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), M(801));
-    Grava(CAMPO_TRATAMENTO_CHIP_9, "1");
-    Grava(CAMPO_MARCA_CONSULTA_CDC, "1");
-    EXPECT_FALSE(f->VerificaProcessaCartao());
-    EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), M(1885));
-    EXPECT_FALSE(Existe(CAMPO_MARCA_CONSULTA_CDC));
     EXPECT_EQ(Arquivos(), 0);
     EXPECT_EQ(f->result(), mrNone);
 }
@@ -189,19 +160,9 @@ TEST_F(Framework, CancellationConfirmationShowsMaskedCardAndDate) {
     Grava(CAMPO_TRILHA2, "CMT:4761739001010119=25121010000012345678");
     Grava(CAMPO_DATA_ORIGINAL, "06122026");
     Grava(CAMPO_NSU_ORIGINAL, "123456");
-    QString texto;
-    auto* t = new QTimer;
-    t->setInterval(5);
-    QObject::connect(t, &QTimer::timeout, [t, &texto] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            texto = box->text();
-            t->deleteLater();
-            t->stop();
-            box->button(QMessageBox::Yes)->click();
-        }
-    });
-    t->start();
+    Caixas caixas{QMessageBox::Yes, QMessageBox::No};
     EXPECT_TRUE(f->ConfirmaFormataCancelamento(true));
+    const QString texto = caixas.textos.value(0);
     EXPECT_TRUE(texto.contains("476173-0119") && texto.contains("06/12/26")) << texto.toStdString();
     EXPECT_TRUE(texto.contains("123456") && texto.contains(M(2583)));
     EXPECT_FALSE(texto.contains("4761739001010119"));
@@ -210,7 +171,6 @@ TEST_F(Framework, CancellationConfirmationShowsMaskedCardAndDate) {
     // Typed data without a separator: the last four digits end the text.
     Grava(CAMPO_TIPO_OPERACAO_CARTAO, "2");
     Grava(CAMPO_CARTAO_DIGITADO, "5555444433331111");
-    RespondeCaixa(QMessageBox::No);
     EXPECT_FALSE(f->ConfirmaFormataCancelamento(true));
     EXPECT_EQ(Arquivos(), 1);
     EXPECT_EQ(f->result(), mrOk);
@@ -227,7 +187,7 @@ TEST_F(Framework, MessageBoxDoesNotCountAsANewActivation) {
     f->show();
     QApplication::processEvents();
     ASSERT_EQ(f->ativacoes, 1);
-    RespondeCaixa(QMessageBox::Ok);
+    Caixas caixas;
     f->CaixaMensagem("aviso", Plataforma::MB_OK, Plataforma::Icone::Informacao);
     QApplication::processEvents();
     EXPECT_TRUE(f->isActiveWindow());

@@ -1,5 +1,5 @@
-// Currency-conversion offer: the setting's decoder, qualification, the query
-// and its audit trail, the entry mode kept around the query, the outcome pre-set.
+// Currency-conversion offer: the setting's decoder, qualification, the query's
+// audit trail and its failures. Accepted, refused and abandoned offers are scenarios.
 #include "Camposkora.h"
 #include "test_module_host.h"
 #include "transaction/Conversaomoedakora.h"
@@ -81,25 +81,14 @@ TEST_F(Moeda, SemQualificacaoNaoHaConsulta) {
     EXPECT_EQ(Le(CAMPO_CODIGO_RESPOSTA), "");
 }
 
-TEST_F(Moeda, OfertaAceitaRestauraModoEPreDefineResultado) {
-    Oferta(0, 0);
-    EXPECT_TRUE(VerificaConverteMoeda(form));
-    ASSERT_EQ(Requisicoes(), 1);
-    EXPECT_EQ(Enviado(0, CAMPO_CODIGO_REQUISICAO), "52");
-    EXPECT_EQ(Le(CAMPO_CODIGO_REQUISICAO), "42");
+TEST_F(Moeda, PacoteQueNaoAplicaAEscolhaParaOPasso) {
+    Oferta(0, 0, 3);
+    EXPECT_FALSE(VerificaConverteMoeda(form));
+    EXPECT_TRUE(fechou.empty());
     EXPECT_EQ(codigosTrilhas, std::vector<int>{240});
     EXPECT_EQ(dadosEmv, 1);
     EXPECT_EQ(Chamadas("TrataRespostaServicoQ096"), std::vector<QJsonArray>{{2}});
     EXPECT_EQ(Chamadas("AtualizaDadosTrxMoedaSelecionada"), (std::vector<QJsonArray>{{0, 1}}));
-    EXPECT_TRUE(fechou.empty());
-    EXPECT_EQ(Le(CAMPO_CODIGO_RESPOSTA), "FF");
-    EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), M(801));
-    EXPECT_TRUE(TemAudit("Modulo Kora41.bpl : Saiu ExecutaConsultaConversaoMoeda - Retorno 0"));
-
-    // The package cannot apply the choice: the step stops, the form stays.
-    Oferta(0, 0, 3);
-    EXPECT_FALSE(VerificaConverteMoeda(form));
-    EXPECT_TRUE(fechou.empty());
 }
 
 TEST_F(Moeda, ConfiguracaoRecusadaSoNoAudit) {

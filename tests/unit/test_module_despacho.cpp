@@ -102,7 +102,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Caso{"QrCode", [] {}, V(82), "FrmVendaQRCode"},
         Caso{"QrCodeQuestionsNeedTheService", Perguntas(1), V(82), "FrmVendaQRCode"},
-        Caso{"KindNotANumber", T("D"), V(0), nullptr, 327},
         Caso{"CreditPlanOneBeatsIssuer", E(T("0"), P("01"), C(PARCELAS, "1"), C(FINANCIAMENTO, "1")), V(0), "FrmVis_Crd"},
         Caso{"CreditPlanZero", E(T("0"), P("01"), C(PARCELAS, "0")), V(0), "FrmVis_Crd"},
         Caso{"CreditMerchant", E(T("0"), P("01"), C(PARCELAS, "3"), C(FINANCIAMENTO, "0")), V(0), "FrmEst_CrdPar"},
@@ -113,7 +112,6 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"AutoPinpadFailsFallsBack", E(T("1"), P("32"), AutoPronta(true, 3)), V(0), "FrmAuto"},
         Caso{"AutoCardRangeFails", E(T("1"), P("32"), AutoPronta(false)), V(0), nullptr, 0, 2},
         Caso{"AutoFlowCompletes", E(T("1"), P("32"), AutoPronta(true, 0, 1)), V(0), nullptr, 0, 1},
-        Caso{"AutoCaptured", E(T("1"), P("32"), AutoPronta()), V(0), "FrmAuto"},
         Caso{"ServiceFee", E(T("1"), P("04", {TAXA, AVISTA})), V(0), "FrmColeta_Taxas"},
         Caso{"BoardingFee", E(T("1"), P("02", {EMBARQUE})), V(0), "FrmColeta_Taxas"},
         Caso{"CdcConsultation", E(T("1"), P("04", {AVISTA})), V(0), "FrmCon_ParAdm"},

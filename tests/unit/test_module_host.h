@@ -7,10 +7,15 @@
 #include "hostlib.h"
 #include "platform.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QMessageBox>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <deque>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <utility>
@@ -64,6 +69,32 @@ inline QStringList Pinpad(const char* op) {
         if (v["op"].toString() == QLatin1String(op)) l << v["text"].toString();
     return l;
 }
+
+// Answers every message box while alive, with the queued buttons and then
+// OK, keeping their texts and icons.
+class Caixas {
+public:
+    explicit Caixas(std::initializer_list<QMessageBox::StandardButton> r = {}) : respostas(r) {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            textos << box->text();
+            icones << box->icon();
+            const auto botao = respostas.empty() ? QMessageBox::Ok : respostas.front();
+            if (!respostas.empty()) respostas.pop_front();
+            if (QAbstractButton* b = box->button(botao)) b->click();
+            else box->done(botao);
+        });
+        timer_.start();
+    }
+    std::deque<QMessageBox::StandardButton> respostas;
+    QStringList textos;
+    QList<QMessageBox::Icon> icones;
+
+private:
+    QTimer timer_;
+};
 
 class HostTest : public ::testing::Test {
 protected:

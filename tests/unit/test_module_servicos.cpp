@@ -179,7 +179,7 @@ TEST_F(ModuloServicos, OServiceWithoutProductTableLeavesProductUntouched) {
 }
 
 TEST_F(ModuloServicos, FailedOReadGivesAnEmptyMenuAndRefetchesWhenDue) {
-    EXPECT_EQ(TrataServicoO(false), -100);
+    EXPECT_EQ(LeServicoO(ServicoO), -100);
     EXPECT_EQ(ServicoO.cabecalho(), "000000");
     EXPECT_EQ(ServicoO.timeStamp(), "0000000000");
     EXPECT_EQ(ServicoO.quantidade(), 0);
@@ -191,9 +191,12 @@ TEST_F(ModuloServicos, FailedOReadGivesAnEmptyMenuAndRefetchesWhenDue) {
     Host().respostasAdquirente.append(QJsonObject{
         {"fields", QJsonObject{{"1009", "00"}, {"20143", "0001"}}},
         {"indexedHex", QJsonObject{{"20033", QJsonArray{QString::fromLatin1(o.toHex())}}}}});
-    EXPECT_EQ(TrataServicoO(false), -100); // not asked to fetch
+    EXPECT_EQ(LeServicoO(ServicoO), -100); // a plain read fetches nothing
     EXPECT_EQ(Requisicoes(), 0);
-    EXPECT_EQ(TrataServicoO(true), 0);
+    ASSERT_TRUE(MenuOutrosVencido());
+    ASSERT_TRUE(RealizaConsultaMenuOutrosInterno());
+    ProcuraMontaListaProdutoSelecionado();
+    EXPECT_EQ(LeServicoO(ServicoO), 0);
     ASSERT_EQ(Requisicoes(), 1);
     EXPECT_EQ(Enviado(0, CAMPO_CODIGO_REQUISICAO), "49");
     EXPECT_EQ(ServicoO.quantidade(), 1);
@@ -206,7 +209,7 @@ TEST_F(ModuloServicos, FailedOReadGivesAnEmptyMenuAndRefetchesWhenDue) {
 
 TEST_F(ModuloServicos, ProductKindSelectionAndTimeStampService) {
     Grava(CAMPO_SERVICO_O, ServicoOBytes({EntradaO("0005", "05", "Pre", '0'), EntradaO("0715", "15", "Conta", '1')}));
-    ASSERT_EQ(TrataServicoO(false), 0);
+    ASSERT_EQ(LeServicoO(ServicoO), 0);
     EXPECT_TRUE(VerificaGravaProduto("15"));
     EXPECT_EQ(Le(CAMPO_CODIGO_PRODUTO), "0715");
     Grava(CAMPO_ESTADO_MENU_OUTROS, "0");
