@@ -51,8 +51,8 @@ TFrmPagtoConta_Trn* TFrmPagtoConta_Trn::Cria() { return TFrmMod::CriaForm<TFrmPa
 TFrmPagtoConta_Trn::TFrmPagtoConta_Trn(QWidget* parent) : TFrmTrn_Mod(parent) {
     setObjectName(QStringLiteral("FrmPagtoConta_Trn"));
     Controles(this)
-        .Rotulo(lbDocumento, "lbDocumento", pnCaptura, {16, 96, 90, 16}, "Documento:", Ctl::Direita | Ctl::Destaque)
-        .Edicao(edDocumento, "edDocumento", pnCaptura, {110, 92, 440, 24}, {.max = 48, .foco = 264});
+        .Rotulo(lbDocumento, "lbDocumento", pnCaptura, {8, 96, 130, 16}, "Documento:", Ctl::Direita | Ctl::Destaque)
+        .Edicao(edDocumento, "edDocumento", pnCaptura, {142, 92, 420, 24}, {.max = 48, .foco = 264});
     OrdemTab({edValor, edDocumento, btConfirma, btRetorna});
     btRetorna->disconnect(this);
     QObject::connect(btRetorna, &QPushButton::clicked, this, [this] { btRetornaClick(); });
