@@ -109,3 +109,13 @@ grava("fuzz_procuracampo", "y3", b"\x00\x00" + b"006:Y3\x00002:A1B2C3\x00")
 grava("fuzz_procuracampo", "tag002", b"\x01\x00" + b"006:00\x00002:0123456789ABCDEF\x00")
 grava("fuzz_procuracampo", "sem_fim", b"\x00\x00" + b"003:xx\x00006:Z1")
 grava("fuzz_procuracampo", "mente", b"\x01\xe0" + b"002:AB\x00")
+
+# Header, consultation record, track, expiry, point of sale (strings first,
+# each ended by a backslash and one more byte), then the flags and the year.
+cabecalho = b"001205103015" + b"0" * 9 + b"PLANO CONSULTA 654321" + b" " * 19 + b"LOJA EXEMPLO    000042"
+linhas = b"".join(b"%02d0150000000034000" % i for i in range(1, 4))
+consulta = b"000000100000" + b"01500" + b"0" * 12 + b"0501" + b"0" * 14 + b"03" + linhas
+grava("fuzz_cupomplano", "plano", cabecalho + b"\\x" + consulta + b"\\x" + b"5555666677778888=28121010000\\x" +
+      b"\\x" + b"007\\x" + b"Xprimeira@segunda@fim\\x" + b"\x01\x00\x07\xea")
+grava("fuzz_cupomplano", "linhas_demais", b"00\\x" + consulta[:47] + b"99" + linhas * 3 + b"\\x" + b"1234\\x" +
+      b"0930\\x" + b"1\\x" + b"@@\\x" + b"\x00\x01\x00\x00")

@@ -1,13 +1,19 @@
 #include "Despachokora.h"
 
 #include "Contextokora.h"
+#include "capture/Coletataxas.h"
+#include "credit/Creditoparccpradmkora.h"
+#include "credit/Creditoparcestkora.h"
 #include "credit/Creditovistakora.h"
+#include "debit/Conscdckora.h"
 #include "debit/Debitovistakora.h"
+#include "debit/Menudebitokora.h"
 #include "other/Autokora.h"
 #include "other/Cancelamentovendaqrcodetulen.h"
 #include "other/Menuoutros.h"
 #include "other/Pagtoconta.h"
 #include "other/Vendaqrcodetulen.h"
+#include "preauth/Preautorizacaokora.h"
 #include "receipt/Reimpressaoconsultakora.h"
 
 #include <array>
@@ -27,19 +33,21 @@ constexpr std::array<EntradaForm, size_t(FormEntrada::Quantidade)> kForms{{
     {FormEntrada::CancVendaQRCode, "FrmCancVendaQRCode",
      [] { ExecutaForm<TFrmCancVendaQRCode>(FrmCancVendaQRCode, "FrmCancVendaQRCode"); }},
     {FormEntrada::Vis_Crd, "FrmVis_Crd", [] { ExecutaForm<TFrmVis_Crd>(FrmVis_Crd, "FrmVis_Crd"); }},
-    {FormEntrada::Est_CrdPar, "FrmEst_CrdPar", nullptr},
-    {FormEntrada::Cpr_AdmCrdPar, "FrmCpr_AdmCrdPar", nullptr},
+    {FormEntrada::Est_CrdPar, "FrmEst_CrdPar", [] { ExecutaForm<TFrmEst_CrdPar>(FrmEst_CrdPar, "FrmEst_CrdPar"); }},
+    {FormEntrada::Cpr_AdmCrdPar, "FrmCpr_AdmCrdPar",
+     [] { ExecutaForm<TFrmCpr_AdmCrdPar>(FrmCpr_AdmCrdPar, "FrmCpr_AdmCrdPar"); }},
     {FormEntrada::Cred_Mnu, "FrmCred_Mnu", nullptr},
     {FormEntrada::Auto, "FrmAuto", [] { ExecutaForm<TFrmAuto>(FrmAuto, "FrmAuto"); }},
-    {FormEntrada::Coleta_Taxas, "FrmColeta_Taxas", nullptr},
-    {FormEntrada::Con_ParAdm, "FrmCon_ParAdm", nullptr},
+    {FormEntrada::Coleta_Taxas, "FrmColeta_Taxas",
+     [] { ExecutaForm<TFrmColeta_Taxas>(FrmColeta_Taxas, "FrmColeta_Taxas"); }},
+    {FormEntrada::Con_ParAdm, "FrmCon_ParAdm", [] { ExecutaForm<TFrmCon_ParAdm>(FrmCon_ParAdm, "FrmCon_ParAdm"); }},
     {FormEntrada::Vis_Deb, "FrmVis_Deb", [] { ExecutaForm<TFrmVis_Deb>(FrmVis_Deb, "FrmVis_Deb"); }},
-    {FormEntrada::Deb_Mnu, "FrmDeb_Mnu", nullptr},
+    {FormEntrada::Deb_Mnu, "FrmDeb_Mnu", [] { ExecutaForm<TFrmDeb_Mnu>(FrmDeb_Mnu, "FrmDeb_Mnu"); }},
     {FormEntrada::Reimpressao_Trn, "FrmReimpressao_Trn",
      [] { ExecutaForm<TFrmReimpressao_Trn>(FrmReimpressao_Trn, "FrmReimpressao_Trn"); }},
     {FormEntrada::Crd_Cnc, "FrmCrd_Cnc", nullptr},
     {FormEntrada::Deb_Cnc, "FrmDeb_Cnc", nullptr},
-    {FormEntrada::Pre_Pre, "FrmPre_Pre", nullptr},
+    {FormEntrada::Pre_Pre, "FrmPre_Pre", [] { ExecutaForm<TFrmPre_Pre>(FrmPre_Pre, "FrmPre_Pre"); }},
     {FormEntrada::PagtoConta_Trn, "FrmPagtoConta_Trn",
      [] { ExecutaForm<TFrmPagtoConta_Trn>(FrmPagtoConta_Trn, "FrmPagtoConta_Trn"); }},
     {FormEntrada::Outros_Mnu, "FrmOutros_Mnu", [] { ExecutaForm<TFrmOutros_Mnu>(FrmOutros_Mnu, "FrmOutros_Mnu"); }},
