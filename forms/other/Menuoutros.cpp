@@ -5,7 +5,11 @@
 #include "Menuoutrosconsulta.h"
 #include "Servicoskora.h"
 #include "bromo.h"
+#include "capture/Coletataxas.h"
+#include "capture/Consavskora.h"
 #include "ciraz.h"
+#include "credit/Creditoconsultacrediariocrd.h"
+#include "debit/Conscdckora.h"
 #include "framework/Galeriakora.h"
 #include "lentar.h"
 #include "other/Atualizachip.h"
@@ -13,29 +17,10 @@
 #include "other/Resgatepromocional.h"
 #include "platform.h"
 #include "pontal.h"
+#include "preauth/Preautorizacaokora.h"
 
 #include <QLabel>
 #include <QPushButton>
-
-// Options whose forms other units bring run them once those units are part
-// of the module; until then the option reports message 802.
-#if __has_include("preauth/Preautorizacaokora.h")
-#include "preauth/Preautorizacaokora.h"
-#define KORA_OUTROS_PRE 1
-#endif
-#if __has_include("capture/Consavskora.h")
-#include "capture/Consavskora.h"
-#define KORA_OUTROS_AVS 1
-#endif
-#if __has_include("capture/Coletataxas.h") && __has_include("debit/Conscdckora.h")
-#include "capture/Coletataxas.h"
-#include "debit/Conscdckora.h"
-#define KORA_OUTROS_CDC 1
-#endif
-#if __has_include("credit/Creditoconsultacrediariocrd.h")
-#include "credit/Creditoconsultacrediariocrd.h"
-#define KORA_OUTROS_CRD 1
-#endif
 
 TFrmOutros_Mnu* FrmOutros_Mnu = nullptr;
 
@@ -50,36 +35,20 @@ struct OpcaoOutros {
     int mensagem;          // caption
     bool consultaBins;     // identifies the card's acquirer first
     const char* nomeForm;  // for message 802
-    bool (*roda)(QDialog*); // nullptr while the form's class does not exist
+    bool (*roda)(QDialog*); // runs the form with the menu as parent; false when none was made
 };
 
 template <class T> bool Roda(QDialog* menu, T*& var) { return CriaExecutaForm<T>(menu, var); }
 
-#ifdef KORA_OUTROS_PRE
 bool RodaPre(QDialog* m) { return Roda(m, FrmPre_Pre); }
-#else
-constexpr bool (*RodaPre)(QDialog*) = nullptr;
-#endif
-#ifdef KORA_OUTROS_AVS
 bool RodaAVS(QDialog* m) { return Roda(m, FrmAVS_Adc); }
-#else
-constexpr bool (*RodaAVS)(QDialog*) = nullptr;
-#endif
-#ifdef KORA_OUTROS_CDC
 // A product that collects fees takes them before the consultation.
 bool RodaCDC(QDialog* m) {
     if (Produto.em(OffProduto::TAXA_SERVICO) == '1' || Produto.em(OffProduto::TAXA_EMBARQUE) == '1')
         return Roda(m, FrmColeta_Taxas);
     return Roda(m, FrmCon_ParAdm);
 }
-#else
-constexpr bool (*RodaCDC)(QDialog*) = nullptr;
-#endif
-#ifdef KORA_OUTROS_CRD
 bool RodaCRD(QDialog* m) { return Roda(m, FrmCredConsulta_CrediarioCRD); }
-#else
-constexpr bool (*RodaCRD)(QDialog*) = nullptr;
-#endif
 
 // Option 3 is enabled by entries of kind "AC" but asks the product choice for kind 100.
 const OpcaoOutros kOpcoes[7] = {
