@@ -43,5 +43,9 @@ void TFrmCancVendaQRCode::btConfirmaClick() {
         TFrmQRCode_Trn::btConfirmaClick();
 }
 
-KORA_REGISTRA_GALERIA(FrmCancVendaQRCode, [] { return static_cast<QDialog*>(TFrmCancVendaQRCode::Cria()); })
+// Typed by the operator: no amount from the host.
+KORA_REGISTRA_GALERIA(FrmCancVendaQRCode, [] {
+    Campos::Limpa(CAMPO_VALOR_TRANSACAO);
+    return static_cast<QDialog*>(TFrmCancVendaQRCode::Cria());
+})
 KORA_REGISTRA_FORM(FrmCancVendaQRCode, TFrmCancVendaQRCode)

@@ -26,5 +26,9 @@ bool TFrmCpPrivLabel_ParcAdm::GravaCamposPontal() {
            Campos::Grava(CAMPO_TIPO_FINANCIAMENTO, QStringLiteral("1"));
 }
 
-KORA_REGISTRA_GALERIA(FrmCpPrivLabel_ParcAdm, [] { return static_cast<QDialog*>(TFrmCpPrivLabel_ParcAdm::Cria()); })
+// Typed by the operator: no amount from the host.
+KORA_REGISTRA_GALERIA(FrmCpPrivLabel_ParcAdm, [] {
+    Campos::Limpa(CAMPO_VALOR_TRANSACAO);
+    return static_cast<QDialog*>(TFrmCpPrivLabel_ParcAdm::Cria());
+})
 KORA_REGISTRA_FORM(FrmCpPrivLabel_ParcAdm, TFrmCpPrivLabel_ParcAdm)

@@ -25,5 +25,9 @@ bool TFrmCpPrivLabel_ParcLoja::GravaCamposPontal() {
            Campos::Grava(CAMPO_CODIGO_FINANCIAMENTO, QStringLiteral("2"));
 }
 
-KORA_REGISTRA_GALERIA(FrmCpPrivLabel_ParcLoja, [] { return static_cast<QDialog*>(TFrmCpPrivLabel_ParcLoja::Cria()); })
+// Typed by the operator: no amount from the host.
+KORA_REGISTRA_GALERIA(FrmCpPrivLabel_ParcLoja, [] {
+    Campos::Limpa(CAMPO_VALOR_TRANSACAO);
+    return static_cast<QDialog*>(TFrmCpPrivLabel_ParcLoja::Cria());
+})
 KORA_REGISTRA_FORM(FrmCpPrivLabel_ParcLoja, TFrmCpPrivLabel_ParcLoja)

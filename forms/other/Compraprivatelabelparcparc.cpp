@@ -1,5 +1,6 @@
 #include "Compraprivatelabelparcparc.h"
 
+#include "Campos.h"
 #include "Contextokora.h"
 #include "Servicoskora.h"
 #include "framework/Galeriakora.h"
@@ -43,5 +44,9 @@ void TFrmCpPrivLabel_ParcParc::btConfirmaClick() {
         CaixaMensagem(FormataMensagem(Mensagem(802), nome), Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
 }
 
-KORA_REGISTRA_GALERIA(FrmCpPrivLabel_ParcParc, [] { return static_cast<QDialog*>(TFrmCpPrivLabel_ParcParc::Cria()); })
+// Typed by the operator: no amount from the host.
+KORA_REGISTRA_GALERIA(FrmCpPrivLabel_ParcParc, [] {
+    Campos::Limpa(CAMPO_VALOR_TRANSACAO);
+    return static_cast<QDialog*>(TFrmCpPrivLabel_ParcParc::Cria());
+})
 KORA_REGISTRA_FORM(FrmCpPrivLabel_ParcParc, TFrmCpPrivLabel_ParcParc)

@@ -40,5 +40,9 @@ bool TFrmPrivLabel_PreDatado::GravaCamposPontal() {
            Campos::Grava(CAMPO_DIAS_PRIMEIRA_PARCELA_PL, QString::number(edQtdeDias->text().toInt()));
 }
 
-KORA_REGISTRA_GALERIA(FrmPrivLabel_PreDatado, [] { return static_cast<QDialog*>(TFrmPrivLabel_PreDatado::Cria()); })
+// Typed by the operator: no amount from the host.
+KORA_REGISTRA_GALERIA(FrmPrivLabel_PreDatado, [] {
+    Campos::Limpa(CAMPO_VALOR_TRANSACAO);
+    return static_cast<QDialog*>(TFrmPrivLabel_PreDatado::Cria());
+})
 KORA_REGISTRA_FORM(FrmPrivLabel_PreDatado, TFrmPrivLabel_PreDatado)

@@ -22,5 +22,9 @@ bool TFrmCpPrivLabel_Vista::GravaCamposPontal() {
     return TFrmTrn_Mod::GravaCamposPontal() && Campos::Grava(CAMPO_CODIGO_FINANCIAMENTO, QStringLiteral("0"));
 }
 
-KORA_REGISTRA_GALERIA(FrmCpPrivLabel_Vista, [] { return static_cast<QDialog*>(TFrmCpPrivLabel_Vista::Cria()); })
+// Typed by the operator: no amount from the host.
+KORA_REGISTRA_GALERIA(FrmCpPrivLabel_Vista, [] {
+    Campos::Limpa(CAMPO_VALOR_TRANSACAO);
+    return static_cast<QDialog*>(TFrmCpPrivLabel_Vista::Cria());
+})
 KORA_REGISTRA_FORM(FrmCpPrivLabel_Vista, TFrmCpPrivLabel_Vista)

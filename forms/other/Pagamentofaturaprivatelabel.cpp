@@ -24,5 +24,9 @@ void TFrmPagtoFatura_Trn::IniciaCamposForm() {
 
 void TFrmPagtoFatura_Trn::btConfirmaClick() { TFrmTrn_Mod::btConfirmaClick(); }
 
-KORA_REGISTRA_GALERIA(FrmPagtoFatura_Trn, [] { return static_cast<QDialog*>(TFrmPagtoFatura_Trn::Cria()); })
+// Typed by the operator: no amount from the host.
+KORA_REGISTRA_GALERIA(FrmPagtoFatura_Trn, [] {
+    Campos::Limpa(CAMPO_VALOR_TRANSACAO);
+    return static_cast<QDialog*>(TFrmPagtoFatura_Trn::Cria());
+})
 KORA_REGISTRA_FORM(FrmPagtoFatura_Trn, TFrmPagtoFatura_Trn)

@@ -1,5 +1,6 @@
 #include "Simulacaoparcelasprivatelabel.h"
 
+#include "Campos.h"
 #include "Contextokora.h"
 #include "framework/Galeriakora.h"
 
@@ -28,5 +29,9 @@ bool TFrmCpPrivLabel_SimulParc::ValidaCamposForm() {
     return false;
 }
 
-KORA_REGISTRA_GALERIA(FrmCpPrivLabel_SimulParc, [] { return static_cast<QDialog*>(TFrmCpPrivLabel_SimulParc::Cria()); })
+// Typed by the operator: no amount from the host.
+KORA_REGISTRA_GALERIA(FrmCpPrivLabel_SimulParc, [] {
+    Campos::Limpa(CAMPO_VALOR_TRANSACAO);
+    return static_cast<QDialog*>(TFrmCpPrivLabel_SimulParc::Cria());
+})
 KORA_REGISTRA_FORM(FrmCpPrivLabel_SimulParc, TFrmCpPrivLabel_SimulParc)
