@@ -3,6 +3,7 @@
 #include "estado.h"
 #include "hostfuzz.h"
 #include "runner.h"
+#include "sigilo.h"
 
 #include <QJsonDocument>
 
@@ -10,8 +11,11 @@ using FuzzHost::Exige;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* d, size_t n) {
     FuzzHost::Prepara();
-    const QJsonDocument doc =
-        QJsonDocument::fromJson(QByteArray::fromRawData(reinterpret_cast<const char*>(d), qsizetype(n)));
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(d), qsizetype(n));
+    // The repeated-key scan reads any bytes, JSON or not, within bounds.
+    hostsim::runner::ChaveRepetida(bytes);
+    Exige(hostsim::MascaraPan(bytes).size() == bytes.size(), "masking changed a text's length");
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes);
     if (!doc.isObject()) return 0;
     const QJsonObject cenario = doc.object();
     const QString erro = hostsim::runner::ValidaCenario(cenario);

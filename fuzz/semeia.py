@@ -119,3 +119,20 @@ grava("fuzz_cupomplano", "plano", cabecalho + b"\\x" + consulta + b"\\x" + b"555
       b"\\x" + b"007\\x" + b"Xprimeira@segunda@fim\\x" + b"\x01\x00\x07\xea")
 grava("fuzz_cupomplano", "linhas_demais", b"00\\x" + consulta[:47] + b"99" + linhas * 3 + b"\\x" + b"1234\\x" +
       b"0930\\x" + b"1\\x" + b"@@\\x" + b"\x00\x01\x00\x00")
+
+
+def entrada_c1(flags, tipo, codigo, descricao):
+    return flags + tipo + codigo + descricao.ljust(40, b"\0")
+
+
+def servico_c1(entradas, contagem=None):
+    corpo = u16(len(entradas) if contagem is None else contagem) + b"".join(entradas)
+    return corpo.ljust(982, b"\0")
+
+
+c1 = [entrada_c1(b"100", b"01", b"0001", b"CREDITO A VISTA"),
+      entrada_c1(b"011", b"03", b"0002", b"DEBITO A VISTA")]
+grava("fuzz_servicoc1", "duas_entradas", servico_c1(c1))
+grava("fuzz_servicoc1", "contagem_mente", servico_c1(c1, 60000))
+grava("fuzz_servicoc1", "cortado", servico_c1(c1)[:60])
+grava("fuzz_servicoc1", "vinte", servico_c1([entrada_c1(b"000", b"18", b"%04d" % i, b"X" * 40) for i in range(20)]))

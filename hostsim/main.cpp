@@ -1,5 +1,6 @@
 // hostsim: the simulated host's command line. The work is in the runner library.
 #include "runner.h"
+#include "desk/mesa.h"
 
 #include <QApplication>
 #include <QString>
@@ -13,6 +14,7 @@ int Uso(const char* porque) {
                "                   [--expect EXPECTED.json] [--summary] [--window] [--watchdog SECONDS]\n"
                "                   [--card-data masked|full] [--keep-host DIR]\n"
                "       hostsim gallery DIR [--module PATH] [--window]\n"
+               "       hostsim desk [--module PATH]\n"
                "       hostsim run --help\n",
                stderr);
     return 2;
@@ -27,6 +29,14 @@ int main(int argc, char** argv) {
     if (comando == "--help" || comando == "-h" || comando == "help") {
         std::fputs(hostsim::runner::Ajuda().toUtf8().constData(), stdout);
         return 0;
+    }
+    if (comando == "desk") {
+        QString modulo;
+        for (int i = 2; i < argc; ++i) {
+            if (QString::fromLocal8Bit(argv[i]) == "--module" && i + 1 < argc) modulo = QString::fromLocal8Bit(argv[++i]);
+            else return Uso("usage: hostsim desk [--module PATH]");
+        }
+        return hostsim::desk::Desk(modulo);
     }
     if (comando != "run" && comando != "gallery") return Uso("unknown command");
 

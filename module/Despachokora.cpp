@@ -1,10 +1,13 @@
 #include "Despachokora.h"
 
 #include "Contextokora.h"
+#include "cancel/Canccreditokora.h"
+#include "cancel/Cancdebitokora.h"
 #include "capture/Coletataxas.h"
 #include "credit/Creditoparccpradmkora.h"
 #include "credit/Creditoparcestkora.h"
 #include "credit/Creditovistakora.h"
+#include "credit/Menucreditokora.h"
 #include "debit/Conscdckora.h"
 #include "debit/Debitovistakora.h"
 #include "debit/Menudebitokora.h"
@@ -36,7 +39,7 @@ constexpr std::array<EntradaForm, size_t(FormEntrada::Quantidade)> kForms{{
     {FormEntrada::Est_CrdPar, "FrmEst_CrdPar", [] { ExecutaForm<TFrmEst_CrdPar>(FrmEst_CrdPar, "FrmEst_CrdPar"); }},
     {FormEntrada::Cpr_AdmCrdPar, "FrmCpr_AdmCrdPar",
      [] { ExecutaForm<TFrmCpr_AdmCrdPar>(FrmCpr_AdmCrdPar, "FrmCpr_AdmCrdPar"); }},
-    {FormEntrada::Cred_Mnu, "FrmCred_Mnu", nullptr},
+    {FormEntrada::Cred_Mnu, "FrmCred_Mnu", [] { ExecutaForm<TFrmCred_Mnu>(FrmCred_Mnu, "FrmCred_Mnu"); }},
     {FormEntrada::Auto, "FrmAuto", [] { ExecutaForm<TFrmAuto>(FrmAuto, "FrmAuto"); }},
     {FormEntrada::Coleta_Taxas, "FrmColeta_Taxas",
      [] { ExecutaForm<TFrmColeta_Taxas>(FrmColeta_Taxas, "FrmColeta_Taxas"); }},
@@ -45,8 +48,8 @@ constexpr std::array<EntradaForm, size_t(FormEntrada::Quantidade)> kForms{{
     {FormEntrada::Deb_Mnu, "FrmDeb_Mnu", [] { ExecutaForm<TFrmDeb_Mnu>(FrmDeb_Mnu, "FrmDeb_Mnu"); }},
     {FormEntrada::Reimpressao_Trn, "FrmReimpressao_Trn",
      [] { ExecutaForm<TFrmReimpressao_Trn>(FrmReimpressao_Trn, "FrmReimpressao_Trn"); }},
-    {FormEntrada::Crd_Cnc, "FrmCrd_Cnc", nullptr},
-    {FormEntrada::Deb_Cnc, "FrmDeb_Cnc", nullptr},
+    {FormEntrada::Crd_Cnc, "FrmCrd_Cnc", [] { ExecutaForm<TFrmCrd_Cnc>(FrmCrd_Cnc, "FrmCrd_Cnc"); }},
+    {FormEntrada::Deb_Cnc, "FrmDeb_Cnc", [] { ExecutaForm<TFrmDeb_Cnc>(FrmDeb_Cnc, "FrmDeb_Cnc"); }},
     {FormEntrada::Pre_Pre, "FrmPre_Pre", [] { ExecutaForm<TFrmPre_Pre>(FrmPre_Pre, "FrmPre_Pre"); }},
     {FormEntrada::PagtoConta_Trn, "FrmPagtoConta_Trn",
      [] { ExecutaForm<TFrmPagtoConta_Trn>(FrmPagtoConta_Trn, "FrmPagtoConta_Trn"); }},

@@ -25,7 +25,7 @@ for n in 100 1000; do
   } >"$f"
   t0=$(date +%s%N)
   QT_QPA_PLATFORM=offscreen build/bin/hostsim run "$f" --module build/bin/libKora41.so --watchdog 120 \
-    --out "build/bench/vendas-$n.result.json"
+    --out "build/bench/vendas-$n.result.json" 2>/dev/null || { echo "runner: the $n-sale scenario failed"; exit 1; }
   t1=$(date +%s%N)
   echo "runner, $n sales in one scenario: $(( (t1 - t0) / 1000000 )) ms, $(( (t1 - t0) / 1000 / n )) us per sale"
 done

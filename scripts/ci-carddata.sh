@@ -26,6 +26,8 @@ dirs=""
 for d in build/scenarios build-asan/scenarios build/soak/host build/ci-tmp; do
   [ -d "$d" ] && dirs="$dirs $d"
 done
+# The desk tests' host folders, recordings and saved scenarios.
+[ -d build/desk ] && dirs="$dirs build/desk"
 if [ -z "$dirs" ]; then
   echo "carddata: nothing to check (run the suite and the soak first)"
   exit 1

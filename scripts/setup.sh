@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools \
 libgl1-mesa-dev libfmt-dev libgtest-dev libgmock-dev libsqlite3-dev libqrencode-dev \
-libzxing-dev clang libclang-rt-14-dev llvm"
+libzxing-dev clang libclang-rt-14-dev llvm xvfb xauth"
 
 missing=""
 for p in $PACKAGES; do

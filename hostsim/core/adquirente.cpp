@@ -1,4 +1,5 @@
 #include "estado.h"
+#include "ganchos.h"
 #include "hostlib.h"
 
 #include <QCoreApplication>
@@ -225,6 +226,8 @@ int EnviaAoAdquirente(const void* descritor, const QString& via, int modo) {
     if (!descritor) return -1;
     Estado& est = estado();
     const Requisicao req = MontaRequisicao(*static_cast<const TTransacao*>(descritor), est.campos);
+    if (est.respostasAdquirente.isEmpty())
+        if (auto r = PedeDecisaoAdquirente(req)) est.respostasAdquirente.append(*r);
 
     QJsonArray entradas;
     for (const auto& e : req.entradas)

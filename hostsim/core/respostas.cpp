@@ -1,4 +1,5 @@
 #include "estado.h"
+#include "ganchos.h"
 #include "hostlib.h"
 
 #include <QJsonObject>
@@ -7,6 +8,7 @@ namespace hostsim {
 
 std::optional<QJsonObject> ProximaResposta(const QString& operacao) {
     auto v = estado().roteiro.proxima(operacao);
+    if (!v) v = PedeRespostaAoVivo(operacao);
     if (!v) return std::nullopt;
     QJsonObject r;
     if (v->isObject()) {

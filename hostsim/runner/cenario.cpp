@@ -338,7 +338,7 @@ QString ChaveRepetida(const QByteArray& json) {
             while (j < json.size() && (json[j] == ' ' || json[j] == '\n' || json[j] == '\r' || json[j] == '\t')) ++j;
             if (j >= json.size() || json[j] != ':' || pilha.isEmpty() || !pilha.last().objeto) continue;
             const QJsonDocument d = QJsonDocument::fromJson("[" + json.mid(ini, i - ini + 1) + "]");
-            const QString chave = d.array().at(0).toString();
+            const QString chave = d.array().isEmpty() ? QString() : d.array().first().toString();
             Nivel& n = pilha.last();
             if (n.chaves.contains(chave))
                 return n.dono.isEmpty() ? QStringLiteral("duplicate key \"%1\"").arg(chave)

@@ -169,8 +169,7 @@ void GravaAtomico(const QString& caminho, const QByteArray& dados) {
 // the run's time, so a long scenario costs the same per sale as a short one.
 class Rastro {
 public:
-    explicit Rastro(const QString& parcial) : parcial_(parcial) {
-        if (!parcial_.isEmpty()) diario_.setFileName(parcial_ + ".steps");
+    explicit Rastro(const QString& parcial) : parcial_(parcial), diario_(parcial + ".steps") {
         if (!parcial_.isEmpty()) diario_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
     }
     void Passo(int indice, const QJsonObject& entrada, const QString& emCurso) {
@@ -328,7 +327,10 @@ int Executa(const Opcoes& opcoes, QJsonObject& resultado) {
         passos[i] = r;
         rastro.Passo(i, r, {});
         operador.FimDoPasso();
+        // As the host's own loop would between two calls: what the module
+        // left to delete goes now, so a long scenario does not pile up widgets.
         QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     chamaVazia("Finalize", QStringLiteral("unloading (Finalize)"));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,7 +1,9 @@
 // What the scenarios cannot see: the QR code as the operator's screen shows
-// it, the bill check-digit rules and the redemption's key lookup.
+// it, the bill check-digit rules, the redemption's key lookup and that every
+// entry of the dispatch has its form.
 #define ZX_USE_UTF8
 #include "Camposkora.h"
+#include "Despachokora.h"
 #include "bromo.h"
 #include "estado.h"
 #include "other/Confresgatepromocional.h"
@@ -97,4 +99,10 @@ TEST_F(FormsOther, ColetaJaCanceladaNaoOfereceOBotao) {
     EXPECT_TRUE(f->lbMsgOperador->isVisible());
     EXPECT_FALSE(f->btnCancLeituraQRCode->isVisible());
     delete f;
+}
+
+TEST(DespachoCompleto, TodaEntradaAbreUmFormDeVerdade) {
+    // No request the entry points accept ends in "form could not be created".
+    for (int i = 0; i < int(FormEntrada::Quantidade); ++i)
+        EXPECT_TRUE(FormEntradaDisponivel(FormEntrada(i))) << NomeFormEntrada(FormEntrada(i));
 }

@@ -151,3 +151,16 @@ TEST_F(RoteiroTest, QrCodeIsDrawnWithAQuietZone) {
     AtualizaQRCode(QString(8000, 'x'), img, nullptr); // too long to code: the image stays
     EXPECT_EQ(img, antes);
 }
+
+TEST_F(RoteiroTest, TheQuestionFlowRunsUnscriptedOnlyWhenTheReplyAsksForIt) {
+    QString titulo;
+    EXPECT_EQ(RealizaPerguntasCamposLPergEx("QR", 0, titulo), 0);
+    estado().campos.grava(20026, 0, "5010FLUXOPERG:1");
+    EXPECT_NE(RealizaPerguntasCamposLPergEx("QR", 0, titulo), 0);
+    EXPECT_EQ(titulo, "QR");
+}
+
+TEST_F(RoteiroTest, EveryScriptableOperationIsInTheHelp) {
+    const QString ajuda = hostsim::AjudaOperacoes();
+    for (const QString& op : hostsim::OperacoesRoteirizaveis()) EXPECT_TRUE(ajuda.contains(op)) << op.toStdString();
+}

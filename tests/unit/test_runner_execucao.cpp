@@ -108,8 +108,8 @@ TEST(RunnerOperador, AFormThatOpenedAndClosedSinceThePreviousActionIsNotMissed) 
     QTest::qWait(20);
     f.d.show();
     f.d.hide();
-    QTest::qWait(200);
-    op.FimDoPasso();
+    op.FimDoPasso(); // the call returned before the timer ran again
+    EXPECT_EQ(op.falha, "");
     EXPECT_EQ(op.falha, "");
     EXPECT_EQ(op.forms.size(), 2);
 }
