@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QJsonArray>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -58,6 +59,19 @@ TEST_F(FormsOther, QrCodeNaTelaTrazOTextoDoCampo) {
     QTest::keyClick(f, Qt::Key_Escape);
     EXPECT_EQ(hostsim::estado().campos.le(CAMPO_QRCODE_CANCELADO, 0), QByteArray("1"));
     EXPECT_EQ(f->result(), mrCancel);
+    delete f;
+}
+
+TEST_F(FormsOther, PinpadSemImagemNemTextoSegueEsperando) {
+    hostsim::estado().campos.grava(CAMPO_TEXTO_QRCODE, 0, "QR");
+    hostsim::estado().roteiro.acrescenta("PinPadSuportaFuncoesMultimidia", QJsonArray{1});
+    TFrmVendaQRCode* f = TFrmVendaQRCode::Cria();
+    f->show();
+    f->TVerificaQRCode->start();
+    f->TVerificaQRCodeTimer();
+    EXPECT_TRUE(f->TVerificaQRCode->isActive());
+    EXPECT_FALSE(f->lbMsgOperador->isVisible());
+    EXPECT_FALSE(f->btnCancLeituraQRCode->isVisible());
     delete f;
 }
 
