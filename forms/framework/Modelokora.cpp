@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 TFrmMod* FrmMod = nullptr;
@@ -124,7 +125,41 @@ TFrmMod* TFrmMod::Cria() { return CriaForm<TFrmMod>(); }
 void TFrmMod::ExecutaFormCreate() {
     if (criado_) return;
     criado_ = true;
+    AgrupaOrdemTab();
     FormCreate();
+}
+
+// Qt keeps one flat focus chain in creation order, so a control that a
+// descendant adds to an inherited panel would come after the inherited
+// buttons. The operator expects each panel's controls together, as its own
+// tab order has them: containers are ordered by their first control in the
+// chain, and their controls keep the chain's order among themselves.
+void TFrmMod::AgrupaOrdemTab() {
+    QHash<const QWidget*, int> posicao;
+    int i = 0;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) posicao.insert(w, i++);
+    const auto chave = [&posicao](const QWidget* w) {
+        int menor = posicao.value(w, INT_MAX);
+        if (w->focusPolicy() == Qt::NoFocus)
+            for (const QWidget* c : w->findChildren<QWidget*>()) menor = std::min(menor, posicao.value(c, INT_MAX));
+        return menor;
+    };
+    QList<QWidget*> ordem;
+    const std::function<void(QWidget*)> visita = [&](QWidget* pai) {
+        QList<QWidget*> filhos;
+        for (QObject* o : pai->children())
+            if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow()) filhos << w;
+        std::stable_sort(filhos.begin(), filhos.end(),
+                         [&chave](const QWidget* a, const QWidget* b) { return chave(a) < chave(b); });
+        for (QWidget* w : filhos) {
+            if (w->focusPolicy() & Qt::TabFocus)
+                ordem << w;
+            else if (w->focusPolicy() == Qt::NoFocus)
+                visita(w);
+        }
+    };
+    visita(this);
+    for (qsizetype k = 1; k < ordem.size(); ++k) QWidget::setTabOrder(ordem[k - 1], ordem[k]);
 }
 
 void TFrmMod::ExecutaFormDestroy() {

@@ -133,6 +133,8 @@ public:
     int CaixaMensagem(const QString& texto, int botoes, Plataforma::Icone icone);
 
     void ExecutaFormCreate();
+    // Keeps each panel's controls together in the focus chain.
+    void AgrupaOrdemTab();
     void ExecutaFormDestroy();
 
     // Modal run; on return the window that was active before becomes active

@@ -1,8 +1,6 @@
-// The merchant-financed instalment debits, which no entry point or menu of
-// the module opens: their limits, the closed-month rule, the key filters and
-// what they record.
+// The instalment debits' count limits, the merchant-financed closed-month
+// rule and the key filters of their edits.
 #include "Camposkora.h"
-#include "debit/Debitoparccentkora.h"
 #include "debit/Debitoparcsentkora.h"
 #include "test_module_host.h"
 #include "transaction/Descritoreskora.h"
@@ -89,21 +87,6 @@ TEST_F(DebitoLoja, BaseLimitsHaveAFloorOfTwoAndADefaultOfNinetyNine) {
     f->IniciaCamposForm();
     EXPECT_EQ(f->edNumParcelas->text(), "5");
     EXPECT_FALSE(f->edNumParcelas->isEnabled());
-}
-
-TEST_F(DebitoLoja, RecordsCountAndClosedMonthWithTheirOwnRequest) {
-    std::unique_ptr<TFrmCEnt_ParLoja> f(TFrmCEnt_ParLoja::Cria());
-    f->show();
-    EXPECT_EQ(f->lbTitulo->text(), M(427));
-    EXPECT_EQ(f->pTransacao, &TrnDebParcComEntrada);
-    f->edNumParcelas->setText(QStringLiteral("4"));
-    f->edMesFechado->setText(QStringLiteral("1"));
-    ASSERT_TRUE(f->GravaCamposPontal());
-    EXPECT_EQ(Le(CAMPO_QTD_PARCELAS), "4");
-    EXPECT_EQ(Le(CAMPO_MES_FECHADO), "1");
-    // A plan the host cannot build stops the recording.
-    f->edNumParcelas->setText(QStringLiteral("0"));
-    EXPECT_FALSE(f->GravaCamposPontal());
 }
 
 } // namespace
