@@ -153,6 +153,11 @@ BROMO_API bool ValidaTaxaServico(const QString& valor, const QString& taxa, doub
 // digits fail).
 BROMO_API bool VerificaCPF(const QString& cpf);
 BROMO_API bool PermiteAlterarDados();
+// Check digit of one block of a bill's typed line: the digits of `bloco`
+// before position `posicao` (1-based; `tamanho` is the block's length), by
+// the rule the line's value identifier (its third digit) names. -1 when the
+// block or the identifier is not valid.
+BROMO_API int ValidaDV(const QString& bloco, int tamanho, int posicao, QChar identificador);
 
 // ---- Products -------------------------------------------------------------
 // The operator chooses among the entries of kind `tipo` of the O record;

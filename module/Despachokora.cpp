@@ -11,7 +11,13 @@
 #include "debit/Conscdckora.h"
 #include "debit/Debitovistakora.h"
 #include "debit/Menudebitokora.h"
+#include "other/Autokora.h"
+#include "other/Cancelamentovendaqrcodetulen.h"
+#include "other/Menuoutros.h"
+#include "other/Pagtoconta.h"
+#include "other/Vendaqrcodetulen.h"
 #include "preauth/Preautorizacaokora.h"
+#include "receipt/Reimpressaoconsultakora.h"
 
 #include <array>
 
@@ -26,25 +32,28 @@ struct EntradaForm {
 // In the order of FormEntrada. To connect a form, give its line a runner:
 //   {FormEntrada::Vis_Deb, "FrmVis_Deb", [] { ExecutaForm<TFrmVis_Deb>(FrmVis_Deb, "FrmVis_Deb"); }},
 constexpr std::array<EntradaForm, size_t(FormEntrada::Quantidade)> kForms{{
-    {FormEntrada::VendaQRCode, "FrmVendaQRCode", nullptr},
-    {FormEntrada::CancVendaQRCode, "FrmCancVendaQRCode", nullptr},
+    {FormEntrada::VendaQRCode, "FrmVendaQRCode", [] { ExecutaForm<TFrmVendaQRCode>(FrmVendaQRCode, "FrmVendaQRCode"); }},
+    {FormEntrada::CancVendaQRCode, "FrmCancVendaQRCode",
+     [] { ExecutaForm<TFrmCancVendaQRCode>(FrmCancVendaQRCode, "FrmCancVendaQRCode"); }},
     {FormEntrada::Vis_Crd, "FrmVis_Crd", [] { ExecutaForm<TFrmVis_Crd>(FrmVis_Crd, "FrmVis_Crd"); }},
     {FormEntrada::Est_CrdPar, "FrmEst_CrdPar", [] { ExecutaForm<TFrmEst_CrdPar>(FrmEst_CrdPar, "FrmEst_CrdPar"); }},
     {FormEntrada::Cpr_AdmCrdPar, "FrmCpr_AdmCrdPar",
      [] { ExecutaForm<TFrmCpr_AdmCrdPar>(FrmCpr_AdmCrdPar, "FrmCpr_AdmCrdPar"); }},
     {FormEntrada::Cred_Mnu, "FrmCred_Mnu", [] { ExecutaForm<TFrmCred_Mnu>(FrmCred_Mnu, "FrmCred_Mnu"); }},
-    {FormEntrada::Auto, "FrmAuto", nullptr},
+    {FormEntrada::Auto, "FrmAuto", [] { ExecutaForm<TFrmAuto>(FrmAuto, "FrmAuto"); }},
     {FormEntrada::Coleta_Taxas, "FrmColeta_Taxas",
      [] { ExecutaForm<TFrmColeta_Taxas>(FrmColeta_Taxas, "FrmColeta_Taxas"); }},
     {FormEntrada::Con_ParAdm, "FrmCon_ParAdm", [] { ExecutaForm<TFrmCon_ParAdm>(FrmCon_ParAdm, "FrmCon_ParAdm"); }},
     {FormEntrada::Vis_Deb, "FrmVis_Deb", [] { ExecutaForm<TFrmVis_Deb>(FrmVis_Deb, "FrmVis_Deb"); }},
     {FormEntrada::Deb_Mnu, "FrmDeb_Mnu", [] { ExecutaForm<TFrmDeb_Mnu>(FrmDeb_Mnu, "FrmDeb_Mnu"); }},
-    {FormEntrada::Reimpressao_Trn, "FrmReimpressao_Trn", nullptr},
+    {FormEntrada::Reimpressao_Trn, "FrmReimpressao_Trn",
+     [] { ExecutaForm<TFrmReimpressao_Trn>(FrmReimpressao_Trn, "FrmReimpressao_Trn"); }},
     {FormEntrada::Crd_Cnc, "FrmCrd_Cnc", [] { ExecutaForm<TFrmCrd_Cnc>(FrmCrd_Cnc, "FrmCrd_Cnc"); }},
     {FormEntrada::Deb_Cnc, "FrmDeb_Cnc", [] { ExecutaForm<TFrmDeb_Cnc>(FrmDeb_Cnc, "FrmDeb_Cnc"); }},
     {FormEntrada::Pre_Pre, "FrmPre_Pre", [] { ExecutaForm<TFrmPre_Pre>(FrmPre_Pre, "FrmPre_Pre"); }},
-    {FormEntrada::PagtoConta_Trn, "FrmPagtoConta_Trn", nullptr},
-    {FormEntrada::Outros_Mnu, "FrmOutros_Mnu", nullptr},
+    {FormEntrada::PagtoConta_Trn, "FrmPagtoConta_Trn",
+     [] { ExecutaForm<TFrmPagtoConta_Trn>(FrmPagtoConta_Trn, "FrmPagtoConta_Trn"); }},
+    {FormEntrada::Outros_Mnu, "FrmOutros_Mnu", [] { ExecutaForm<TFrmOutros_Mnu>(FrmOutros_Mnu, "FrmOutros_Mnu"); }},
 }};
 
 constexpr bool TabelaEmOrdem() {

@@ -81,7 +81,13 @@ QString AjudaOperacoes() {
         "  ValidaTaxaServico                a zero fee passes; with a product rate > 0 the fee\n"
         "                                   may reach that percentage of the amount, otherwise\n"
         "                                   it must stay below the amount\n"
-        "  VerificaCPF                      the taxpayer number's check digits\n");
+        "  VerificaCPF                      the taxpayer number's check digits\n"
+        "  ValidaDV                         check digit of a block of a bill's typed line, by\n"
+        "                                   the line's third digit: 6 or 7 modulo 10 (weights\n"
+        "                                   2,1 from the right, product digits summed), 8 or 9\n"
+        "                                   modulo 11 (weights 2 to 9 from the right; 11 minus\n"
+        "                                   the rest, 0 for a rest of 0 or 1); -1 for any other\n"
+        "                                   identifier\n");
 }
 
 QString RegrasAdquirente() {
