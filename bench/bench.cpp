@@ -44,7 +44,9 @@ namespace {
 using Relogio = QElapsedTimer;
 double Ms(const Relogio& r) { return double(r.nsecsElapsed()) / 1e6; }
 
-void Grava(uint16_t campo, const QByteArray& v, uint16_t indice = 0) { hostsim::estado().campos.grava(campo, indice, v); }
+void Grava(uint16_t campo, const QByteArray& v, uint16_t indice = 0) {
+    hostsim::estado().campos.grava(campo, indice, v);
+}
 QByteArray U16(int v) { return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF); }
 
 // A debit product with the given flags ("1" at each offset), selected, with
@@ -86,9 +88,9 @@ struct Peca {
 
 // What else makes a control look and behave as it does on the form: frames,
 // alignment, own colours, limits. Only those the control has are copied.
-constexpr const char* kPropriedades[] = {"objectName", "frameShape",     "frameShadow", "lineWidth", "alignment",
-                                         "wordWrap",   "scaledContents", "maxLength",   "readOnly",  "echoMode",
-                                         "enabled",    "autoFillBackground"};
+constexpr const char* kPropriedades[] = {"objectName", "frameShape", "frameShadow",    "lineWidth",
+                                         "alignment",  "wordWrap",   "scaledContents", "maxLength",
+                                         "readOnly",   "echoMode",   "enabled",        "autoFillBackground"};
 struct Molde {
     QSize tamanho;
     Qt::WindowFlags flags;
@@ -209,8 +211,7 @@ void Desbloqueia(bool& travou) {
 }
 
 void Linha(const char* nome, const Bench::Resumo& r) {
-    std::printf("%-6s n=%-4zu median %8.3f ms   p95 %8.3f ms   min %8.3f ms\n", nome, r.n, r.mediana, r.p95,
-                r.minimo);
+    std::printf("%-6s n=%-4zu median %8.3f ms   p95 %8.3f ms   min %8.3f ms\n", nome, r.n, r.mediana, r.p95, r.minimo);
 }
 
 } // namespace
@@ -222,8 +223,10 @@ int main(int argc, char** argv) {
     int runs = 200;
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == QLatin1String("--module")) modulo = args[i + 1];
-        else if (args[i] == QLatin1String("--runs")) runs = std::max(1, args[i + 1].toInt());
+        if (args[i] == QLatin1String("--module"))
+            modulo = args[i + 1];
+        else if (args[i] == QLatin1String("--runs"))
+            runs = std::max(1, args[i + 1].toInt());
     }
     QTemporaryDir dir;
     Plataforma::DefineDiretorioHost(dir.path());
@@ -288,8 +291,10 @@ int main(int argc, char** argv) {
             r.start();
             a.abre();
             destrava.stop();
-            if (!vigia.pintou) a.semForm = true;
-            else a.pintura.push_back(vigia.instante);
+            if (!vigia.pintou)
+                a.semForm = true;
+            else
+                a.pintura.push_back(vigia.instante);
             if (!a.temMolde) continue;
             Relogio rp;
             vigia.reinicia(&rp, true);
@@ -302,9 +307,19 @@ int main(int argc, char** argv) {
     };
     Abertura aberturas[] = {
         {"paint", [] { PreparaVendaDebito(); }, [&] { venda(0, 0); }, {}, {}, {}},
-        {"menu", [] { PreparaVendaDebito({OffProduto::AVISTA, OffProduto::DEBITO_PREDATADO}); }, [&] { venda(0, 0); },
-         {}, {}, {}},
-        {"parc", [] { PreparaVendaDebito(); }, [&] { abreForm ? (void)abreForm("FrmLoja_DebPar") : void(); }, {}, {},
+        {"menu",
+         [] {
+             PreparaVendaDebito({OffProduto::AVISTA, OffProduto::DEBITO_PREDATADO});
+         },
+         [&] { venda(0, 0); },
+         {},
+         {},
+         {}},
+        {"parc",
+         [] { PreparaVendaDebito(); },
+         [&] { abreForm ? (void)abreForm("FrmLoja_DebPar") : void(); },
+         {},
+         {},
          {}},
     };
     for (Abertura& a : aberturas) mede(a);
@@ -330,13 +345,18 @@ int main(int argc, char** argv) {
 
     std::printf("tulen_bench: %d runs, module %s\n", runs, caminho.constData());
     Linha("load", Bench::Resume(carga));
-    std::printf("       (%s)\n", descarrega ? "unloaded after each run" : "stays mapped after dlclose: later runs reload nothing");
+    std::printf("       (%s)\n",
+                descarrega ? "unloaded after each run" : "stays mapped after dlclose: later runs reload nothing");
     for (const Abertura& a : aberturas) {
-        if (a.semForm) std::printf("%-6s n/a: no form painted\n", a.nome);
-        else Linha(a.nome, Bench::Resume(a.pintura));
+        if (a.semForm)
+            std::printf("%-6s n/a: no form painted\n", a.nome);
+        else
+            Linha(a.nome, Bench::Resume(a.pintura));
     }
-    if (vendas.size() < size_t(runs)) std::printf("sale   n/a: the debit sale at sight does not end by itself yet\n");
-    else Linha("sale", Bench::Resume(vendas));
+    if (vendas.size() < size_t(runs))
+        std::printf("sale   n/a: the debit sale at sight does not end by itself yet\n");
+    else
+        Linha("sale", Bench::Resume(vendas));
     for (const Abertura& a : aberturas) {
         if (a.piso.empty()) continue;
         const auto f = Bench::Resume(a.piso);

@@ -46,8 +46,8 @@ BROMO_API int AutorizaTransacao(const TTransacao* descritor, QLabel* mensagem, i
 // copies at most `capacidade` bytes of its text into `buffer` (and the count
 // into *tamanho when given), zero-terminated when it leaves room. The text
 // starts with the service code. True when found.
-BROMO_API bool ProcuraServico(int indice, int campo, char letra, const QString& codigo, char* buffer,
-                              int capacidade, int* tamanho = nullptr);
+BROMO_API bool ProcuraServico(int indice, int campo, char letra, const QString& codigo, char* buffer, int capacidade,
+                              int* tamanho = nullptr);
 // Removes the service from the reply field. True when it was there.
 BROMO_API bool ProcuraRemoveServico(int campo, char letra, const QString& codigo);
 // Appends the text of reply service M (field 20026 at `indice`) to the

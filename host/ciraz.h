@@ -14,8 +14,7 @@ class QLabel;
 #endif
 
 CIRAZ_API int LerCartao(uintptr_t janela, bool permiteDigitar, const QString& texto);
-CIRAZ_API int LerSenha(uintptr_t janela, const QString& texto1, const QString& texto2, int modo,
-                       const QString& titulo);
+CIRAZ_API int LerSenha(uintptr_t janela, const QString& texto1, const QString& texto2, int modo, const QString& titulo);
 // 0 = go on, 7 = offline advice due, 9 = the chip decided offline.
 CIRAZ_API int ProcessaDadosEmv(QLabel* mensagem);
 // Fills `buffer` (capacity 1025) with the chip's tagged items ("006:...\0")

@@ -13,5 +13,5 @@ class QLabel;
 // Looks up the range of the current card. `modo` 1 shows the host's own
 // dialog, 0 is silent. True when the lookup succeeded; `autorizador` "0125"
 // is this module's acquirer.
-LENTAR_API bool FazConsultaBins(int modo, int a, int b, int c, int d, QString& autorizador, QString& segundo,
-                                int e, QLabel* mensagem);
+LENTAR_API bool FazConsultaBins(int modo, int a, int b, int c, int d, QString& autorizador, QString& segundo, int e,
+                                QLabel* mensagem);

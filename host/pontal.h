@@ -48,5 +48,4 @@ PONTAL_API int16_t PontalCapturaCodigoEmpresa(void);
 // The trail keeps one line per call, with anything that looks like a card
 // number masked to its first six and last four digits. 0 = written.
 PONTAL_API int16_t GravaAudit(int32_t nivel, const char* texto, int32_t tamanho);
-
 }

@@ -33,8 +33,10 @@ int main(int argc, char** argv) {
     if (comando == "desk") {
         QString modulo;
         for (int i = 2; i < argc; ++i) {
-            if (QString::fromLocal8Bit(argv[i]) == "--module" && i + 1 < argc) modulo = QString::fromLocal8Bit(argv[++i]);
-            else return Uso("usage: hostsim desk [--module PATH]");
+            if (QString::fromLocal8Bit(argv[i]) == "--module" && i + 1 < argc)
+                modulo = QString::fromLocal8Bit(argv[++i]);
+            else
+                return Uso("usage: hostsim desk [--module PATH]");
         }
         return hostsim::desk::Desk(modulo);
     }
@@ -54,18 +56,24 @@ int main(int argc, char** argv) {
             return 0;
         }
         bool ok = true;
-        if (a == "--module") ok = valor(o.modulo);
-        else if (a == "--out") ok = valor(o.saida);
-        else if (a == "--shots") ok = valor(o.shots);
-        else if (a == "--expect") ok = valor(o.expect);
-        else if (a == "--keep-host") ok = valor(o.guardaHost);
+        if (a == "--module")
+            ok = valor(o.modulo);
+        else if (a == "--out")
+            ok = valor(o.saida);
+        else if (a == "--shots")
+            ok = valor(o.shots);
+        else if (a == "--expect")
+            ok = valor(o.expect);
+        else if (a == "--keep-host")
+            ok = valor(o.guardaHost);
         else if (a == "--card-data") {
             QString s;
             ok = valor(s) && (s == "masked" || s == "full");
             o.cartaoCompleto = s == "full";
-        }
-        else if (a == "--summary") o.resumo = true;
-        else if (a == "--window") o.janela = true;
+        } else if (a == "--summary")
+            o.resumo = true;
+        else if (a == "--window")
+            o.janela = true;
         else if (a == "--watchdog") {
             QString s;
             ok = valor(s);

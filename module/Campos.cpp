@@ -31,13 +31,11 @@ int LeNumero(int campo, int padrao) {
 
 bool Preenchido(int campo, int indice) { return !LeBytes(campo, 1, indice).isEmpty(); }
 
-bool Grava(int campo, const QString& texto, int indice) {
-    return GravaBytes(campo, texto.toLatin1(), indice);
-}
+bool Grava(int campo, const QString& texto, int indice) { return GravaBytes(campo, texto.toLatin1(), indice); }
 
 bool GravaBytes(int campo, const QByteArray& bytes, int indice) {
-    return PontalGravaCampo(uint16_t(campo), uint16_t(indice), reinterpret_cast<const unsigned char*>(bytes.constData()),
-                            int32_t(bytes.size())) == 0;
+    return PontalGravaCampo(uint16_t(campo), uint16_t(indice),
+                            reinterpret_cast<const unsigned char*>(bytes.constData()), int32_t(bytes.size())) == 0;
 }
 
 void Limpa(int campo) { PontalLimpaCampo(uint16_t(campo)); }

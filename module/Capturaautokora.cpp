@@ -8,7 +8,6 @@
 #include "lentar.h"
 #include "pontal.h"
 
-
 bool DecodificaDF70(const QByteArray& resposta, QByteArray& valor) {
     valor.clear();
     const qsizetype fim = resposta.indexOf('\0');
@@ -80,4 +79,3 @@ bool bCancelamentoDCCHabilitado() {
         fmt::sprintf("Modulo %s : Saiu bCancelamentoDCCHabilitado - Retorno: %s", NOME_MODULO, r ? "Sim" : "Nao")));
     return r;
 }
-

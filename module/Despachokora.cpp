@@ -32,7 +32,8 @@ struct EntradaForm {
 // In the order of FormEntrada. To connect a form, give its line a runner:
 //   {FormEntrada::Vis_Deb, "FrmVis_Deb", [] { ExecutaForm<TFrmVis_Deb>(FrmVis_Deb, "FrmVis_Deb"); }},
 constexpr std::array<EntradaForm, size_t(FormEntrada::Quantidade)> kForms{{
-    {FormEntrada::VendaQRCode, "FrmVendaQRCode", [] { ExecutaForm<TFrmVendaQRCode>(FrmVendaQRCode, "FrmVendaQRCode"); }},
+    {FormEntrada::VendaQRCode, "FrmVendaQRCode",
+     [] { ExecutaForm<TFrmVendaQRCode>(FrmVendaQRCode, "FrmVendaQRCode"); }},
     {FormEntrada::CancVendaQRCode, "FrmCancVendaQRCode",
      [] { ExecutaForm<TFrmCancVendaQRCode>(FrmCancVendaQRCode, "FrmCancVendaQRCode"); }},
     {FormEntrada::Vis_Crd, "FrmVis_Crd", [] { ExecutaForm<TFrmVis_Crd>(FrmVis_Crd, "FrmVis_Crd"); }},

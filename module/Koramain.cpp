@@ -19,7 +19,6 @@
 #include <cstring>
 #include <optional>
 
-
 namespace {
 int g_cargas = 0;
 
@@ -95,9 +94,7 @@ int RealizaPerguntas() {
     return r;
 }
 
-bool ProdutoFlags(int a, int b, int c) {
-    return Produto.em(a) == '1' && Produto.em(b) == '0' && Produto.em(c) == '0';
-}
+bool ProdutoFlags(int a, int b, int c) { return Produto.em(a) == '1' && Produto.em(b) == '0' && Produto.em(c) == '0'; }
 
 // Credit sale or capture of a pre-authorization of a credit product.
 void EscolheCredito() {
@@ -234,8 +231,8 @@ void PreAutorizacao(uint32_t handle) {
         EscolheCredito();
         return;
     }
-    EnviaArquivoErroPDV(255, FormataMensagem(QStringLiteral("%s (%s)"), Mensagem(2679),
-                                             Produto.texto(OffProduto::TIPO, 2)));
+    EnviaArquivoErroPDV(255,
+                        FormataMensagem(QStringLiteral("%s (%s)"), Mensagem(2679), Produto.texto(OffProduto::TIPO, 2)));
 }
 
 // The O service for the other-transactions requests. A list marked as due is
@@ -278,25 +275,31 @@ int CargasModulo() { return g_cargas; }
 // ---- Exports -----------------------------------------------------------------------
 
 KORA_EXPORT void Initialize() {
-    Protegido([] {
-        if (g_cargas++ == 0) Inicializacao();
-    }, Entrada::Servico);
+    Protegido(
+        [] {
+            if (g_cargas++ == 0) Inicializacao();
+        },
+        Entrada::Servico);
 }
 
 KORA_EXPORT void Finalize() {
-    Protegido([] {
-        if (g_cargas > 0 && --g_cargas == 0) Finalizacao();
-    }, Entrada::Servico);
+    Protegido(
+        [] {
+            if (g_cargas > 0 && --g_cargas == 0) Finalizacao();
+        },
+        Entrada::Servico);
 }
 
 KORA_EXPORT void ObtemVersao(char* versaoInterface, char* versaoModulo) {
-    Protegido([&] {
-        if (versaoInterface) std::strcpy(versaoInterface, "1.0.0.0");
-        if (versaoModulo) {
-            const QByteArray v = VERSAO_DO_MODULO.toLatin1();
-            std::memcpy(versaoModulo, v.constData(), size_t(v.size()) + 1);
-        }
-    }, Entrada::Servico);
+    Protegido(
+        [&] {
+            if (versaoInterface) std::strcpy(versaoInterface, "1.0.0.0");
+            if (versaoModulo) {
+                const QByteArray v = VERSAO_DO_MODULO.toLatin1();
+                std::memcpy(versaoModulo, v.constData(), size_t(v.size()) + 1);
+            }
+        },
+        Entrada::Servico);
 }
 
 KORA_EXPORT void ExecutaVenda(uint32_t Handle, int32_t Modo) {

@@ -6,7 +6,6 @@
 #include "pontal.h"
 #include "transaction/Descritoreskora.h"
 
-
 uint16_t QtdProdutos = 0;
 QByteArray TipoVenda;
 

@@ -6,7 +6,6 @@
 #include <QByteArray>
 #include <cstddef>
 
-
 constexpr int TAM_SERVICO_C1 = 982;
 constexpr int TAM_ENTRADA_C1 = 49;
 constexpr int MAX_ENTRADAS_C1 = 20;

@@ -183,13 +183,15 @@ int LeServicoO(TServicoO& o) {
 }
 
 void GravaComparaTimeStampMenuOutros(const char* timeStamp) {
-    const QString novo = QString::fromLatin1(timeStamp ? timeStamp : "", timeStamp ? qsizetype(strnlen(timeStamp, 10)) : 0);
+    const QString novo =
+        QString::fromLatin1(timeStamp ? timeStamp : "", timeStamp ? qsizetype(strnlen(timeStamp, 10)) : 0);
     const QString atual =
         Plataforma::LeIni(QStringLiteral("Cliente.ini"), QStringLiteral("MENU_OUTROS"), QStringLiteral("TimeStamp"));
     if (atual == novo) return;
     // Unmarked, the list would be fetched again only when another stamp arrives.
     if (!Campos::Grava(CAMPO_ESTADO_MENU_OUTROS, QStringLiteral("1"))) return;
-    Plataforma::GravaIni(QStringLiteral("Cliente.ini"), QStringLiteral("MENU_OUTROS"), QStringLiteral("TimeStamp"), novo);
+    Plataforma::GravaIni(QStringLiteral("Cliente.ini"), QStringLiteral("MENU_OUTROS"), QStringLiteral("TimeStamp"),
+                         novo);
 }
 
 void TrataServicoWzinho() {
@@ -235,7 +237,8 @@ bool ProcuraMontaListaProdutoSelecionado() {
         case 'L': TrataServicoL(resto, tamResto); break;
         case 'O':
             veioO = true;
-            if (Campos::GravaBytes(CAMPO_SERVICO_O, QByteArray(reinterpret_cast<const char*>(resto), qsizetype(tamResto))))
+            if (Campos::GravaBytes(CAMPO_SERVICO_O,
+                                   QByteArray(reinterpret_cast<const char*>(resto), qsizetype(tamResto))))
                 LeServicoO(ServicoO);
             break;
         case 'W':

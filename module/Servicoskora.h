@@ -22,14 +22,14 @@ constexpr int TAM_PRODUTO_LOJISTA = 50;
 
 // Offsets of the product record the module and the forms read.
 namespace OffProduto {
-constexpr int TIPO = 5;              // 2 digits: 1 credit, 4 CDC consultation, 32 automatic capture
-constexpr int CODIGO = 7;            // 4 characters, compared with field 10193
-constexpr int NOME_ISSUER = 51;      // 40 characters
+constexpr int TIPO = 5;         // 2 digits: 1 credit, 4 CDC consultation, 32 automatic capture
+constexpr int CODIGO = 7;       // 4 characters, compared with field 10193
+constexpr int NOME_ISSUER = 51; // 40 characters
 constexpr int ATRIBUTO_10226 = 93;
-constexpr int ATRIBUTO_10215 = 95;   // "1" also forces PIN capture
-constexpr int TAXA_SERVICO = 97;     // "1" collects the service fee
+constexpr int ATRIBUTO_10215 = 95;     // "1" also forces PIN capture
+constexpr int TAXA_SERVICO = 97;       // "1" collects the service fee
 constexpr int PARAM_TAXA_SERVICO = 98; // 2 digits
-constexpr int TAXA_EMBARQUE = 100;   // "1" collects the boarding fee
+constexpr int TAXA_EMBARQUE = 100;     // "1" collects the boarding fee
 constexpr int PERMITE_SAQUE = 101;
 constexpr int AVISTA = 106;
 constexpr int CREDITO_ADM = 107;
@@ -41,11 +41,11 @@ constexpr int GARANTIA_PREDATADO = 112;
 constexpr int EMISSOR_ENTRADA = 113;
 constexpr int EMISSOR_VALOR_PRIMEIRA = 114;
 constexpr int TIPO_PRODUTO_CHIP = 116;
-constexpr int MAX_PARCELAS_ADM = 117;      // 2 digits
-constexpr int MAX_PARCELAS_EMISSOR = 119;  // 2 digits
-constexpr int MAX_PARCELAS_LOJISTA = 121;  // 2 digits
+constexpr int MAX_PARCELAS_ADM = 117;          // 2 digits
+constexpr int MAX_PARCELAS_EMISSOR = 119;      // 2 digits
+constexpr int MAX_PARCELAS_LOJISTA = 121;      // 2 digits
 constexpr int VALOR_MIN_PARCELA_LOJISTA = 123; // 6 digits
-constexpr int DIAS_MAX_PREDATADO = 129;    // 4 digits
+constexpr int DIAS_MAX_PREDATADO = 129;        // 4 digits
 constexpr int DIAS_MAX_PRIMEIRA_EMISSOR = 133; // 4 digits
 constexpr int PERMITE_ADVICE = 137;
 constexpr int ATRIBUTO_10214 = 138;
@@ -86,8 +86,8 @@ struct TServicoO {
     unsigned char dados[TAM_SERVICO_O] = {};
     QByteArray cabecalho() const;
     QByteArray timeStamp() const;
-    int quantidadeGravada() const;  // the 16-bit count as stored
-    int quantidade() const;         // the entries actually held (at most 20)
+    int quantidadeGravada() const; // the 16-bit count as stored
+    int quantidade() const;        // the entries actually held (at most 20)
     bool entrada(int i, TEntradaServicoO& e) const;
     void limpa();
     void defineVazio(); // "000000", "0000000000", no entries

@@ -89,7 +89,10 @@ bool GravaIni(const QString& arquivo, const QString& secao, const QString& chave
     for (int i = 0; i < linhas.size(); ++i) {
         QString nome;
         if (EhSecao(linhas[i], &nome)) {
-            if (inicio >= 0) { fimSecao = i; break; }
+            if (inicio >= 0) {
+                fimSecao = i;
+                break;
+            }
             if (nome.compare(secao, Qt::CaseInsensitive) == 0) inicio = i;
         }
     }

@@ -11,7 +11,9 @@ TFrmCnf_PreCnc* FrmCnf_PreCnc = nullptr;
 
 TFrmCnf_PreCnc* TFrmCnf_PreCnc::Cria() { return TFrmMod::CriaForm<TFrmCnf_PreCnc>(); }
 
-TFrmCnf_PreCnc::TFrmCnf_PreCnc(QWidget* parent) : TFrmPre_Cnc(parent) { setObjectName(QStringLiteral("FrmCnf_PreCnc")); }
+TFrmCnf_PreCnc::TFrmCnf_PreCnc(QWidget* parent) : TFrmPre_Cnc(parent) {
+    setObjectName(QStringLiteral("FrmCnf_PreCnc"));
+}
 
 void TFrmCnf_PreCnc::IniciaCamposForm() {
     TFrmPre_Cnc::IniciaCamposForm();

@@ -29,8 +29,8 @@ TFrmCanc_SemRegLogTrn::TFrmCanc_SemRegLogTrn(QWidget* parent) : TFrmMod(parent) 
         .Painel(pnBotoes, "pnBotoes", this, {111, 330, 400, 40}, Ctl::Cinza)
         .Botao(btConfirma, "btConfirma", pnBotoes, {31, 5, 121, 30}, "&1 - Confirma", {.foco = 46})
         .Botao(btRetorna, "btRetorna", pnBotoes, {248, 5, 121, 30}, "&9 - Cancela", {.foco = 48})
-        .Rotulo(lbValorCanc, "lbValorCanc", pnCaptura, {20, 36, 200, 16}, "Valor Cancelam.:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbValorCanc, "lbValorCanc", pnCaptura, {20, 36, 200, 16},
+                "Valor Cancelam.:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edValorCanc, "edValorCanc", pnCaptura, {224, 32, 120, 24}, {.max = 12, .foco = 2614})
         .Temporizador(TClique, "TClique", 1);
     btConfirma->setVisible(false);
@@ -104,9 +104,7 @@ bool TFrmCanc_SemRegLogTrn::Recusa(int mensagem, QLineEdit* ed) {
     return false;
 }
 
-bool TFrmCanc_SemRegLogTrn::GravaCamposPontal() {
-    return Campos::Grava(CAMPO_FASE_TROCA, QStringLiteral("4"));
-}
+bool TFrmCanc_SemRegLogTrn::GravaCamposPontal() { return Campos::Grava(CAMPO_FASE_TROCA, QStringLiteral("4")); }
 
 void TFrmCanc_SemRegLogTrn::btRetornaClick() { FechaForm(mrCancel); }
 

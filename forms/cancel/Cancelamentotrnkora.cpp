@@ -221,8 +221,8 @@ void TFrmCnc_Trn::btConfirmaClick() {
                 const QByteArray cabeca = Mensagem(2583).toLatin1().left(TAM_TEXTO_CONFIRMACAO - 1);
                 std::memcpy(texto, cabeca.constData(), size_t(cabeca.size()));
                 TrataServicoM(texto, 0, TAM_TEXTO_CONFIRMACAO);
-                const int resposta = CaixaMensagem(QString::fromLatin1(texto), Plataforma::MB_YESNO,
-                                                   Plataforma::Icone::Informacao);
+                const int resposta =
+                    CaixaMensagem(QString::fromLatin1(texto), Plataforma::MB_YESNO, Plataforma::Icone::Informacao);
                 if (resposta == Plataforma::IDYES) {
                     if (ConfirmaCancelamento()) return;
                 } else {

@@ -57,4 +57,4 @@ extern TFrmCnc_Trn* FrmCnc_Trn;
 namespace Cancelamentotrnkora {
 // This unit's copy of the reply's C1 service.
 extern TServicoC1 ServicoC1;
-}
+} // namespace Cancelamentotrnkora

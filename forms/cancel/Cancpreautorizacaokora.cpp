@@ -26,11 +26,11 @@ TFrmPre_Cnc::TFrmPre_Cnc(QWidget* parent) : TFrmCnc_Trn(parent) {
     lbNumDocumento->move(20, 116);
     edNumDocumento->move(224, 112);
     Controles(this)
-        .Rotulo(lbCodAutorizacao, "lbCodAutorizacao", pnCaptura, {20, 156, 200, 16}, "Código de Autorização:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbCodAutorizacao, "lbCodAutorizacao", pnCaptura, {20, 156, 200, 16},
+                "Código de Autorização:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edCodAutorizacao, "edCodAutorizacao", pnCaptura, {224, 152, 101, 24}, {.max = 6, .foco = 36})
-        .Rotulo(lbCodEmpresa, "lbCodEmpresa", pnCaptura, {330, 156, 140, 16}, "Código da Empresa:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbCodEmpresa, "lbCodEmpresa", pnCaptura, {330, 156, 140, 16},
+                "Código da Empresa:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edCodEmpresa, "edCodEmpresa", pnCaptura, {474, 152, 90, 24}, {.max = 8, .foco = 53});
     edCodAutorizacao->installEventFilter(this);
     edCodEmpresa->installEventFilter(this);

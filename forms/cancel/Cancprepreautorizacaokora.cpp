@@ -11,7 +11,9 @@ TFrmPre_PreCnc* FrmPre_PreCnc = nullptr;
 
 TFrmPre_PreCnc* TFrmPre_PreCnc::Cria() { return TFrmMod::CriaForm<TFrmPre_PreCnc>(); }
 
-TFrmPre_PreCnc::TFrmPre_PreCnc(QWidget* parent) : TFrmPre_Cnc(parent) { setObjectName(QStringLiteral("FrmPre_PreCnc")); }
+TFrmPre_PreCnc::TFrmPre_PreCnc(QWidget* parent) : TFrmPre_Cnc(parent) {
+    setObjectName(QStringLiteral("FrmPre_PreCnc"));
+}
 
 void TFrmPre_PreCnc::IniciaCamposForm() {
     TFrmPre_Cnc::IniciaCamposForm();

@@ -61,11 +61,10 @@ TFrmCancDebCDC_SemRegLog* TFrmCancDebCDC_SemRegLog::Cria() { return TFrmMod::Cri
 TFrmCancDebCDC_SemRegLog::TFrmCancDebCDC_SemRegLog(QWidget* parent) : TFrmCancDeb_SemRegLog(parent) {
     setObjectName(QStringLiteral("FrmCancDebCDC_SemRegLog"));
     Controles(this)
-        .Rotulo(lbNumParcelas, "lbNumParcelas", pnCaptura, {20, 76, 200, 16}, "Parcelas:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbNumParcelas, "lbNumParcelas", pnCaptura, {20, 76, 200, 16}, "Parcelas:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edNumParcelas, "edNumParcelas", pnCaptura, {224, 72, 40, 24}, {.max = 2, .foco = 23})
-        .Rotulo(lbDtPrimeiraParcela, "lbDtPrimeiraParcela", pnCaptura, {20, 116, 200, 16}, "1a. Parcela:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbDtPrimeiraParcela, "lbDtPrimeiraParcela", pnCaptura, {20, 116, 200, 16},
+                "1a. Parcela:", Ctl::Direita | Ctl::Destaque)
         .Mascara(edDtPrimeiraParcela, "edDtPrimeiraParcela", pnCaptura, {224, 112, 101, 24}, "99/99/9999;_",
                  {.max = 10, .foco = 33});
     EdicaoDigitos(edNumParcelas);
@@ -101,8 +100,10 @@ bool TFrmCancDebCDC_SemRegLog::ValidaNumParcelas() {
 
 bool TFrmCancDebCDC_SemRegLog::VerificaDataPrimParc() {
     const QString t = edDtPrimeiraParcela->text().trimmed();
-    if (!TemDigitos(t)) edDtPrimeiraParcelaExit();
-    else if (t.size() < 10) return false;
+    if (!TemDigitos(t))
+        edDtPrimeiraParcelaExit();
+    else if (t.size() < 10)
+        return false;
     const QDate d = QDate::fromString(edDtPrimeiraParcela->text().trimmed(), kFormatoData);
     if (!d.isValid()) return false;
     const QDate venda = DataVenda();

@@ -44,11 +44,10 @@ bool TFrmCancVendaPLVista_SemRegLog::GravaCamposPontal() {
 // ---- Instalments ---------------------------------------------------------------------
 TFrmCancVendaParcPL_SemRegLog::TFrmCancVendaParcPL_SemRegLog(QWidget* parent) : TFrmCancVendaPL_SemRegLog(parent) {
     Controles(this)
-        .Rotulo(lbNumParcelas, "lbNumParcelas", pnCaptura, {20, 76, 200, 16}, "Parcelas:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbNumParcelas, "lbNumParcelas", pnCaptura, {20, 76, 200, 16}, "Parcelas:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edNumParcelas, "edNumParcelas", pnCaptura, {224, 72, 40, 24}, {.max = 2, .foco = 23})
-        .Rotulo(lbDiasPrimParc, "lbDiasPrimParc", pnCaptura, {20, 116, 200, 16}, "Dias 1a. Parcela:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbDiasPrimParc, "lbDiasPrimParc", pnCaptura, {20, 116, 200, 16},
+                "Dias 1a. Parcela:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edDiasPrimParc, "edDiasPrimParc", pnCaptura, {224, 112, 50, 24}, {.max = 3, .foco = 2631});
     EdicaoDigitos(edNumParcelas);
     EdicaoDigitos(edDiasPrimParc);
@@ -165,16 +164,14 @@ void TFrmCancVendaPreDtdPL_SemRegLog::IniciaCamposForm() {
     lbTitulo->setText(Mensagem(2636));
     lbQtdeDias->setText(Mensagem(2635));
 }
-bool TFrmCancVendaPreDtdPL_SemRegLog::ValidaCamposForm() {
-    return Numero(edQtdeDias) > 1 || Recusa(2637, edQtdeDias);
-}
+bool TFrmCancVendaPreDtdPL_SemRegLog::ValidaCamposForm() { return Numero(edQtdeDias) > 1 || Recusa(2637, edQtdeDias); }
 bool TFrmCancVendaPreDtdPL_SemRegLog::GravaCamposPontal() {
     return TFrmCancVendaPL_SemRegLog::GravaCamposPontal() &&
            Campos::Grava(CAMPO_CODIGO_FINANCIAMENTO, QStringLiteral("3")) &&
            Campos::Grava(CAMPO_DIAS_PRIMEIRA_PARCELA_PL, edQtdeDias->text());
 }
 
-#define REGISTRA(nome) \
+#define REGISTRA(nome)                                                                                                 \
     KORA_REGISTRA_GALERIA(nome, [] { return static_cast<QDialog*>(T##nome::Cria()); }) KORA_REGISTRA_FORM(nome, T##nome)
 REGISTRA(FrmCancVendaPLVista_SemRegLog)
 REGISTRA(FrmCancVendaParcAdmPL_SemRegLog)

@@ -48,10 +48,10 @@ TFrmCap_CAut_Vlr::TFrmCap_CAut_Vlr(QWidget* parent) : TFrmMod(parent) {
     Controles(this)
         .Painel(pnCaptura, "pnCaptura", this, {24, 106, 580, 210}, Ctl::Rebaixado | Ctl::Cinza)
         .Edicao(edValorCanc, "edValorCanc", pnCaptura, {150, 72, 120, 24}, {.max = 12, .foco = 2614})
-        .Rotulo(lbValorCanc, "lbValorCanc", pnCaptura, {8, 76, 138, 16}, "Valor Cancelam.:",
-                Ctl::Direita | Ctl::Destaque)
-        .Rotulo(lbCodAutorizacao, "lbCodAutorizacao", pnCaptura, {8, 76, 138, 16}, "Num. Aut. Orig.:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbValorCanc, "lbValorCanc", pnCaptura, {8, 76, 138, 16},
+                "Valor Cancelam.:", Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbCodAutorizacao, "lbCodAutorizacao", pnCaptura, {8, 76, 138, 16},
+                "Num. Aut. Orig.:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edCodAutorizacao, "edCodAutorizacao", pnCaptura, {150, 72, 120, 24}, {.max = 6, .foco = 36})
         .Painel(pnBotoes, "pnBotoes", this, {111, 330, 400, 40}, Ctl::Cinza)
         .Botao(btConfirma, "btConfirma", pnBotoes, {31, 5, 121, 30}, "&1 - Confirma", {.foco = 46})

@@ -19,8 +19,8 @@ TFrmCnc_Mnu::TFrmCnc_Mnu(QWidget* pai) : TFrmMnu_Mod(pai) {
     setObjectName(QStringLiteral("FrmCnc_Mnu"));
     MensagemTitulo = 465;
     MensagemEncerra = 330;
-    const auto cancelPre = Habilita::Terminal(PONTAL_TRANSACAO_HABILITADA_CARTAO_CANCEL_PRE,
-                                              INTPOS_TRANSACAO_HABILITADA_CANCEL_PRE);
+    const auto cancelPre =
+        Habilita::Terminal(PONTAL_TRANSACAO_HABILITADA_CARTAO_CANCEL_PRE, INTPOS_TRANSACAO_HABILITADA_CANCEL_PRE);
     Opcoes = {
         {.mensagem = 348, .nomeForm = "FrmCrd_Cnc", .habilitada = {}, .executa = RodaForm<TFrmCrd_Cnc>(FrmCrd_Cnc)},
         {.mensagem = 343,

@@ -31,8 +31,8 @@ TFrmSel_Canc::TFrmSel_Canc(QWidget* parent) : TFrmMod(parent) {
     setObjectName(QStringLiteral("FrmSel_Canc"));
     Controles(this)
         .Painel(pnCaptura, "pnCaptura", this, {24, 106, 580, 210}, Ctl::Rebaixado | Ctl::Cinza)
-        .Rotulo(lbTrnCancelamento, "lbTrnCancelamento", pnCaptura, {16, 60, 190, 16}, "Trn. a ser Cancelada:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbTrnCancelamento, "lbTrnCancelamento", pnCaptura, {16, 60, 190, 16},
+                "Trn. a ser Cancelada:", Ctl::Direita | Ctl::Destaque)
         .Painel(pnBotoes, "pnBotoes", this, {111, 330, 400, 40}, Ctl::Cinza)
         .Botao(btConfirma, "btConfirma", pnBotoes, {31, 5, 121, 30}, "&1 - Confirma", {.foco = 46})
         .Botao(btRetorna, "btRetorna", pnBotoes, {248, 5, 121, 30}, "&9 - Cancela", {.foco = 48})
@@ -40,8 +40,7 @@ TFrmSel_Canc::TFrmSel_Canc(QWidget* parent) : TFrmMod(parent) {
     OrdemTab({cbListaTrnCancelamento, btConfirma, btRetorna});
     btConfirma->setVisible(false);
     btRetorna->setVisible(false);
-    LigaEntrada(cbListaTrnCancelamento,
-                [this] { MostraMensagem(Mensagem(2646) + QLatin1Char(' ') + Mensagem(1075)); });
+    LigaEntrada(cbListaTrnCancelamento, [this] { MostraMensagem(Mensagem(2646) + QLatin1Char(' ') + Mensagem(1075)); });
     teclas_ = new TTeclasCancelamento(this, bControlaKeyPreviewSel);
     Liga(btConfirma, &QPushButton::clicked, [this] { btConfirmaClick(); });
     Liga(btRetorna, &QPushButton::clicked, [this] { btRetornaClick(); });
@@ -64,8 +63,7 @@ bool TFrmSel_Canc::DisponibilizaTransacoesCancelamento() {
     TrataServicoC1();
     const int n = ServicoC1.quantidade();
     if (n == 0) return false;
-    for (int k = 0; k < n; ++k)
-        cbListaTrnCancelamento->addItem(QString::fromLatin1(ServicoC1.entrada(k).descricao));
+    for (int k = 0; k < n; ++k) cbListaTrnCancelamento->addItem(QString::fromLatin1(ServicoC1.entrada(k).descricao));
     if (n == 1) {
         cbListaTrnCancelamento->setCurrentIndex(0);
         (void)GravaCamposPontal();

@@ -25,8 +25,10 @@ TFrmAdc_Mod::TFrmAdc_Mod(QWidget* pai) : TFrmMod(pai) {
     Controles(this)
         .Painel(pnCaptura, "pnCaptura", this, {24, 106, 580, 210}, Ctl::Rebaixado | Ctl::Cinza)
         .Painel(pnBotoes, "pnBotoes", this, {111, 330, 400, 40}, Ctl::Cinza)
-        .Botao(btConfirma, "btConfirma", pnBotoes, {31, 5, 121, 30}, "&1 - Confirma", {.foco = 46, .estilo = Ctl::Oculto})
-        .Botao(btRetorna, "btRetorna", pnBotoes, {248, 5, 121, 30}, "&9 - Cancela", {.foco = 48, .estilo = Ctl::Oculto});
+        .Botao(btConfirma, "btConfirma", pnBotoes, {31, 5, 121, 30}, "&1 - Confirma",
+               {.foco = 46, .estilo = Ctl::Oculto})
+        .Botao(btRetorna, "btRetorna", pnBotoes, {248, 5, 121, 30}, "&9 - Cancela",
+               {.foco = 48, .estilo = Ctl::Oculto});
     QObject::connect(btConfirma, &QPushButton::clicked, this, [this] { btConfirmaClick(); });
     QObject::connect(btRetorna, &QPushButton::clicked, this, [this] { btRetornaClick(); });
 }

@@ -11,14 +11,12 @@ namespace {
 
 // Shows the dialog when `prepara` finds something to ask; false when the
 // operator left it. The dialog is freed in every case.
-template <class T, class P> bool ExecutaDialogo(T*& var, P prepara)
-{
+template <class T, class P> bool ExecutaDialogo(T*& var, P prepara) {
     if (!var) var = T::Cria();
     if (!var) return true;
     struct Libera {
         T*& v;
-        ~Libera()
-        {
+        ~Libera() {
             delete v;
             v = nullptr;
         }
@@ -30,10 +28,9 @@ template <class T, class P> bool ExecutaDialogo(T*& var, P prepara)
     return r == mrCancel;
 }
 
-}  // namespace
+} // namespace
 
-bool VerificaCapturaDadosAdicionais(const std::function<void(int)>& fecha)
-{
+bool VerificaCapturaDadosAdicionais(const std::function<void(int)>& fecha) {
     if (ServicoE.quantidade > 0 &&
         !ExecutaDialogo(FrmCap_InfoAdc, [](TFrmCap_InfoAdc& f) { return f.ObtemDescricaoProdutos(); })) {
         if (fecha) fecha(mrCancel);
@@ -47,4 +44,4 @@ bool VerificaCapturaDadosAdicionais(const std::function<void(int)>& fecha)
     return true;
 }
 
-}  // namespace CapturaAdicionais
+} // namespace CapturaAdicionais

@@ -11,4 +11,4 @@ namespace CapturaAdicionais {
 // transaction form and the result is false.
 bool VerificaCapturaDadosAdicionais(const std::function<void(int)>& fecha);
 
-}  // namespace CapturaAdicionais
+} // namespace CapturaAdicionais

@@ -18,8 +18,7 @@ bool CPFValido(const QString& cpf) { return ::VerificaCPF(cpf); }
 
 QChar SeparadorDecimal() { return QLatin1Char(','); }
 
-QByteArray MapaBits(char c)
-{
+QByteArray MapaBits(char c) {
     QByteArray r(8, '0');
     const unsigned char u = static_cast<unsigned char>(c);
     for (int i = 0; i < 8; ++i)
@@ -27,8 +26,7 @@ QByteArray MapaBits(char c)
     return r;
 }
 
-int ProcuraEntradaServicoW()
-{
+int ProcuraEntradaServicoW() {
     const QByteArray tipo = Produto.texto(OffProduto::TIPO, 2);
     const QByteArray codigo = Produto.texto(OffProduto::CODIGO, 4);
     for (int i = 0; i < ServicoW.quantidade(); ++i) {
@@ -40,8 +38,7 @@ int ProcuraEntradaServicoW()
     return -1;
 }
 
-void FormataValor(QLineEdit* ed)
-{
+void FormataValor(QLineEdit* ed) {
     if (ed->text().isEmpty()) return;
     const QString novo = TextoValor(SoDigitos(ed->text()));
     if (novo != ed->text()) {
@@ -51,4 +48,4 @@ void FormataValor(QLineEdit* ed)
     ed->setCursorPosition(int(ed->text().size()));
 }
 
-}  // namespace CapturaComum
+} // namespace CapturaComum

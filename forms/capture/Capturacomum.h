@@ -42,4 +42,4 @@ constexpr unsigned BOTAO = Ctl::Padrao | Ctl::Oculto;
 // Reformats an amount edit as the package shows amounts, caret at the end.
 void FormataValor(QLineEdit* ed);
 
-}  // namespace CapturaComum
+} // namespace CapturaComum

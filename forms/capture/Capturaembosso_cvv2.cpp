@@ -106,8 +106,7 @@ void TFrmCapEmb_CVV2::FormShow() {
 bool TFrmCapEmb_CVV2::ValidaCamposForm() {
     double valor = 0;
     if (edValor->text().isEmpty() || !ConverteValor(edValor->text(), valor) || valor <= 0) {
-        CaixaMensagem(Mensagem(edValor->text().isEmpty() ? 26 : 790), Plataforma::MB_OK,
-                      Plataforma::Icone::Exclamacao);
+        CaixaMensagem(Mensagem(edValor->text().isEmpty() ? 26 : 790), Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
         pnCaptura->setEnabled(true);
         edValor->setEnabled(true);
         edValor->clear();

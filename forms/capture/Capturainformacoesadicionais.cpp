@@ -31,22 +31,17 @@ constexpr int TOPOS_EDIT[TFrmCap_InfoAdc::POSICOES] = {18, 55, 93, 131, 169};
 
 // Amount answers are shown formatted, so the edit needs room for the
 // separators beyond the digits the question allows.
-int LarguraTextoValor(int maxDigitos)
-{
-    return int(TextoValor(QString(qMax(maxDigitos, 1), QLatin1Char('9'))).size());
-}
+int LarguraTextoValor(int maxDigitos) { return int(TextoValor(QString(qMax(maxDigitos, 1), QLatin1Char('9'))).size()); }
 
-int DigitosSignificativos(const QString& texto)
-{
+int DigitosSignificativos(const QString& texto) {
     QString d = SoDigitos(texto);
     while (!d.isEmpty() && d.front() == QLatin1Char('0')) d.remove(0, 1);
     return int(d.size());
 }
 
-}  // namespace
+} // namespace
 
-TFrmCap_InfoAdc::TFrmCap_InfoAdc(QWidget* pai) : TFrmMod(pai)
-{
+TFrmCap_InfoAdc::TFrmCap_InfoAdc(QWidget* pai) : TFrmMod(pai) {
     setObjectName(QStringLiteral("FrmCap_InfoAdc"));
 
     static const char* const rotulos[POSICOES] = {"lbProdEspecial1", "lbProdEspecial2", "lbProdEspecial3",
@@ -74,8 +69,7 @@ TFrmCap_InfoAdc::TFrmCap_InfoAdc(QWidget* pai) : TFrmMod(pai)
 
 TFrmCap_InfoAdc* TFrmCap_InfoAdc::Cria() { return CriaForm<TFrmCap_InfoAdc>(); }
 
-void TFrmCap_InfoAdc::FormCreate()
-{
+void TFrmCap_InfoAdc::FormCreate() {
     TFrmMod::FormCreate();
     pnBotoes->setVisible(true);
     btConfirma->setVisible(true);
@@ -85,8 +79,7 @@ void TFrmCap_InfoAdc::FormCreate()
     btRetorna->setText(Mensagem(554));
 }
 
-bool TFrmCap_InfoAdc::ObtemDescricaoProdutos()
-{
+bool TFrmCap_InfoAdc::ObtemDescricaoProdutos() {
     ProdutosEspeciais.clear();
     InfoAdicionais.clear();
     const int i = ProcuraEntradaServicoW();
@@ -105,31 +98,27 @@ bool TFrmCap_InfoAdc::ObtemDescricaoProdutos()
     return !ProdutosEspeciais.empty();
 }
 
-void TFrmCap_InfoAdc::HabilitaControles(bool sim)
-{
+void TFrmCap_InfoAdc::HabilitaControles(bool sim) {
     pnCaptura->setEnabled(sim);
     btConfirma->setEnabled(sim);
     btRetorna->setEnabled(sim);
 }
 
-void TFrmCap_InfoAdc::IniciaCamposForm()
-{
+void TFrmCap_InfoAdc::IniciaCamposForm() {
     nPagina = 0;
     nProdutoAtual = 0;
     HabilitaControles(true);
     MontaDescricaoProdutos();
 }
 
-void TFrmCap_InfoAdc::FormShow()
-{
+void TFrmCap_InfoAdc::FormShow() {
     IniciaCamposForm();
     if (qobject_cast<QPushButton*>(focusWidget())) focusNextChild();
     TFrmMod::FormShow();
     edProdEspecial1Enter(edProdEspecial[0]);
 }
 
-void TFrmCap_InfoAdc::MontaDescricaoProdutos()
-{
+void TFrmCap_InfoAdc::MontaDescricaoProdutos() {
     ++nPagina;
     nInicioPagina = nProdutoAtual;
     for (int i = 0; i < POSICOES; ++i) {
@@ -146,34 +135,30 @@ void TFrmCap_InfoAdc::MontaDescricaoProdutos()
         lbProdEspecial[i]->setVisible(!lbProdEspecial[i]->text().isEmpty());
         edProdEspecial[i]->setVisible(lbProdEspecial[i]->isVisibleTo(this));
         edProdEspecial[i]->setMaxLength(Captura::TipoDado(q.tipo) == 4 ? LarguraTextoValor(q.maximo)
-                                                                        : qMax(q.maximo, 0));
+                                                                       : qMax(q.maximo, 0));
         ++nProdutoAtual;
     }
 }
 
-int TFrmCap_InfoAdc::Indice(const QLineEdit* ed) const
-{
+int TFrmCap_InfoAdc::Indice(const QLineEdit* ed) const {
     const int tag = ed->property("tag").toInt();
     const int i = nInicioPagina + tag;
     return (nPagina > 0 && tag >= 0 && tag < POSICOES && i < nProdutoAtual) ? i : -1;
 }
 
-const Captura::TProdutoEspecial* TFrmCap_InfoAdc::Questao(const QLineEdit* ed) const
-{
+const Captura::TProdutoEspecial* TFrmCap_InfoAdc::Questao(const QLineEdit* ed) const {
     const int i = Indice(ed);
     return i < 0 ? nullptr : &ProdutosEspeciais[size_t(i)];
 }
 
-void TFrmCap_InfoAdc::MostraDica(QLineEdit* ed, int mensagem)
-{
+void TFrmCap_InfoAdc::MostraDica(QLineEdit* ed, int mensagem) {
     const Captura::TProdutoEspecial* q = Questao(ed);
     if (!q) return;
-    MostraMensagem(Mensagem(mensagem) + QLatin1Char(' ') + QString::fromLatin1(q->descricao) +
-                   QLatin1Char(' ') + Mensagem(1042));
+    MostraMensagem(Mensagem(mensagem) + QLatin1Char(' ') + QString::fromLatin1(q->descricao) + QLatin1Char(' ') +
+                   Mensagem(1042));
 }
 
-void TFrmCap_InfoAdc::edProdEspecial1Enter(QLineEdit* ed)
-{
+void TFrmCap_InfoAdc::edProdEspecial1Enter(QLineEdit* ed) {
     if (nPagina == 0 || !Questao(ed)) return;
     ProdutoEspecialDD[ed->property("tag").toInt()] = '0';
     MostraDica(ed, 1043);
@@ -181,8 +166,7 @@ void TFrmCap_InfoAdc::edProdEspecial1Enter(QLineEdit* ed)
 
 void TFrmCap_InfoAdc::edProdEspecial1Exit(QLineEdit*) { ProdutoEspecial.clear(); }
 
-bool TFrmCap_InfoAdc::edProdEspecial1KeyPress(QLineEdit* ed, QKeyEvent* ev)
-{
+bool TFrmCap_InfoAdc::edProdEspecial1KeyPress(QLineEdit* ed, QKeyEvent* ev) {
     const Captura::TProdutoEspecial* q = Questao(ed);
     if (!q) return false;
     const int tipo = Captura::TipoDado(q->tipo);
@@ -230,14 +214,12 @@ bool TFrmCap_InfoAdc::edProdEspecial1KeyPress(QLineEdit* ed, QKeyEvent* ev)
     return true;
 }
 
-void TFrmCap_InfoAdc::edProdEspecial1Change(QLineEdit* ed)
-{
+void TFrmCap_InfoAdc::edProdEspecial1Change(QLineEdit* ed) {
     const Captura::TProdutoEspecial* q = Questao(ed);
     if (q && Captura::TipoDado(q->tipo) == 4 && !ed->text().isEmpty()) FormataValor(ed);
 }
 
-bool TFrmCap_InfoAdc::FiltraEvento(QObject* obj, QEvent* ev)
-{
+bool TFrmCap_InfoAdc::FiltraEvento(QObject* obj, QEvent* ev) {
     auto* ed = qobject_cast<QLineEdit*>(obj);
     if (ed) {
         switch (ev->type()) {
@@ -252,8 +234,7 @@ bool TFrmCap_InfoAdc::FiltraEvento(QObject* obj, QEvent* ev)
     return TFrmMod::FiltraEvento(obj, ev);
 }
 
-bool TFrmCap_InfoAdc::ValidaCamposForm()
-{
+bool TFrmCap_InfoAdc::ValidaCamposForm() {
     for (int i = 0; i < POSICOES; ++i) {
         QLineEdit* ed = edProdEspecial[i];
         const Captura::TProdutoEspecial* q = Questao(ed);
@@ -278,25 +259,22 @@ bool TFrmCap_InfoAdc::ValidaCamposForm()
     return true;
 }
 
-void TFrmCap_InfoAdc::GravaDadosTela()
-{
+void TFrmCap_InfoAdc::GravaDadosTela() {
     for (int i = 0; i < POSICOES; ++i) {
         const int indice = Indice(edProdEspecial[i]);
         if (indice < 0 || indice >= int(InfoAdicionais.size())) continue;
         const Captura::TProdutoEspecial& q = ProdutosEspeciais[size_t(indice)];
-        const QString t = Captura::TipoDado(q.tipo) == 4 ? SoDigitos(edProdEspecial[i]->text())
-                                                          : edProdEspecial[i]->text();
+        const QString t =
+            Captura::TipoDado(q.tipo) == 4 ? SoDigitos(edProdEspecial[i]->text()) : edProdEspecial[i]->text();
         InfoAdicionais[size_t(indice)].resposta = t.trimmed().left(Captura::TAM_RESPOSTA_MAX).toLatin1();
     }
 }
 
-bool TFrmCap_InfoAdc::GravaCamposPontal()
-{
+bool TFrmCap_InfoAdc::GravaCamposPontal() {
     return Campos::GravaBytes(CAMPO_INFORMACOES_ADICIONAIS, Captura::MontaCampoInfoAdicionais(InfoAdicionais));
 }
 
-void TFrmCap_InfoAdc::btConfirmaClick()
-{
+void TFrmCap_InfoAdc::btConfirmaClick() {
     HabilitaControles(false);
     lbMensagem->setText(Mensagem(43));
     if (!ValidaCamposForm()) {
@@ -321,8 +299,7 @@ void TFrmCap_InfoAdc::btRetornaClick() { FechaForm(mrOk); }
 
 namespace {
 
-QByteArray QuestaoGaleria(const char* codigo, int min, int max, char dupla, char tipo, const char* texto)
-{
+QByteArray QuestaoGaleria(const char* codigo, int min, int max, char dupla, char tipo, const char* texto) {
     QByteArray q = QByteArray(codigo).leftJustified(7, '0', true);
     q += QByteArray::number(min).rightJustified(2, '0') + QByteArray::number(max).rightJustified(2, '0');
     q += dupla;
@@ -331,7 +308,7 @@ QByteArray QuestaoGaleria(const char* codigo, int min, int max, char dupla, char
     return q;
 }
 
-}  // namespace
+} // namespace
 
 KORA_REGISTRA_GALERIA(FrmCap_InfoAdc, [] {
     QByteArray registro(TAM_PRODUTO, '0');

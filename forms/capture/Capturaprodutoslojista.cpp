@@ -27,16 +27,14 @@ namespace {
 
 bool Enter(const QKeyEvent* ev) { return ev->key() == Qt::Key_Return || ev->key() == Qt::Key_Enter; }
 
-bool VazioOuZero(const QString& digitos)
-{
+bool VazioOuZero(const QString& digitos) {
     if (digitos.trimmed().isEmpty()) return true;
     for (QChar c : digitos)
         if (c != QLatin1Char('0')) return false;
     return true;
 }
 
-QString SemZerosAEsquerda(const QByteArray& digitos)
-{
+QString SemZerosAEsquerda(const QByteArray& digitos) {
     const QString d = QString::fromLatin1(digitos).trimmed();
     if (d.isEmpty()) return d;
     bool ok = false;
@@ -44,10 +42,9 @@ QString SemZerosAEsquerda(const QByteArray& digitos)
     return ok ? QString::number(v) : d;
 }
 
-}  // namespace
+} // namespace
 
-TFrmCap_ProdLoj::TFrmCap_ProdLoj(QWidget* pai) : TFrmMod(pai)
-{
+TFrmCap_ProdLoj::TFrmCap_ProdLoj(QWidget* pai) : TFrmMod(pai) {
     setObjectName(QStringLiteral("FrmCap_ProdLoj"));
 
     Controles(this)
@@ -68,22 +65,20 @@ TFrmCap_ProdLoj::TFrmCap_ProdLoj(QWidget* pai) : TFrmMod(pai)
         .Botao(btConfirma, "btConfirma", pnBotoes, {31, 4, 121, 33}, "&1 - Confirma", {.estilo = BOTAO})
         .Botao(btRetorna, "btRetorna", pnBotoes, {248, 4, 121, 33}, "&9 - Cancela", {.estilo = BOTAO});
 
-    for (QWidget* w : {static_cast<QWidget*>(cbProdutos), static_cast<QWidget*>(edQuantidade),
-                       static_cast<QWidget*>(edValorUnitario), static_cast<QWidget*>(edImposto),
-                       static_cast<QWidget*>(edValorTotal), static_cast<QWidget*>(btConfirma),
-                       static_cast<QWidget*>(btRetorna)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(cbProdutos), static_cast<QWidget*>(edQuantidade),
+          static_cast<QWidget*>(edValorUnitario), static_cast<QWidget*>(edImposto), static_cast<QWidget*>(edValorTotal),
+          static_cast<QWidget*>(btConfirma), static_cast<QWidget*>(btRetorna)})
         w->installEventFilter(this);
     Liga(cbProdutos, &QComboBox::currentIndexChanged, [this] { cbProdutosChange(); });
-    for (QLineEdit* ed : {edValorUnitario, edImposto})
-        Liga(ed, &QLineEdit::textChanged, [ed] { FormataValor(ed); });
+    for (QLineEdit* ed : {edValorUnitario, edImposto}) Liga(ed, &QLineEdit::textChanged, [ed] { FormataValor(ed); });
     Liga(btConfirma, &QPushButton::clicked, [this] { btConfirmaClick(); });
     Liga(btRetorna, &QPushButton::clicked, [this] { btRetornaClick(); });
 }
 
 TFrmCap_ProdLoj* TFrmCap_ProdLoj::Cria() { return CriaForm<TFrmCap_ProdLoj>(); }
 
-void TFrmCap_ProdLoj::FormCreate()
-{
+void TFrmCap_ProdLoj::FormCreate() {
     TFrmMod::FormCreate();
     pnBotoes->setVisible(true);
     btConfirma->setVisible(true);
@@ -97,8 +92,7 @@ void TFrmCap_ProdLoj::FormCreate()
     btRetorna->setText(Mensagem(554));
 }
 
-bool TFrmCap_ProdLoj::DisponibilizaProdutosLojistaSelecao()
-{
+bool TFrmCap_ProdLoj::DisponibilizaProdutosLojistaSelecao() {
     {
         const QSignalBlocker bloqueio(cbProdutos);
         cbProdutos->clear();
@@ -130,25 +124,21 @@ bool TFrmCap_ProdLoj::DisponibilizaProdutosLojistaSelecao()
     return cbProdutos->count() > 0;
 }
 
-const Captura::TProdutoLojista* TFrmCap_ProdLoj::BemSelecionado() const
-{
+const Captura::TProdutoLojista* TFrmCap_ProdLoj::BemSelecionado() const {
     const int i = cbProdutos->currentIndex();
     return (i >= 0 && i < int(bens_.size())) ? &bens_[size_t(i)] : nullptr;
 }
 
-TListaProdutoLojista* TFrmCap_ProdLoj::RegistroSelecionado()
-{
+TListaProdutoLojista* TFrmCap_ProdLoj::RegistroSelecionado() {
     const int i = cbProdutos->currentIndex();
     return (i >= 0 && i < int(ListaProdutosLojista.size())) ? &ListaProdutosLojista[size_t(i)] : nullptr;
 }
 
-void TFrmCap_ProdLoj::Dica(int mensagem)
-{
+void TFrmCap_ProdLoj::Dica(int mensagem) {
     MostraMensagem(Mensagem(mensagem) + QStringLiteral(" / ") + Mensagem(1449));
 }
 
-void TFrmCap_ProdLoj::IniciaCamposForm()
-{
+void TFrmCap_ProdLoj::IniciaCamposForm() {
     btConfirma->setEnabled(false);
     btRetorna->setEnabled(true);
     pnCaptura->setEnabled(true);
@@ -156,16 +146,14 @@ void TFrmCap_ProdLoj::IniciaCamposForm()
     lbUnidade->clear();
 }
 
-void TFrmCap_ProdLoj::FormShow()
-{
+void TFrmCap_ProdLoj::FormShow() {
     IniciaCamposForm();
     if (qobject_cast<QPushButton*>(focusWidget())) focusNextChild();
     TFrmMod::FormShow();
     FiguraEnter(cbProdutos);
 }
 
-void TFrmCap_ProdLoj::DesabilitaCampos()
-{
+void TFrmCap_ProdLoj::DesabilitaCampos() {
     cbProdutos->setCurrentIndex(-1);
     for (QLineEdit* ed : {edQuantidade, edValorUnitario, edImposto, edValorTotal}) {
         ed->clear();
@@ -177,8 +165,7 @@ void TFrmCap_ProdLoj::DesabilitaCampos()
     Dica(939);
 }
 
-void TFrmCap_ProdLoj::cbProdutosChange()
-{
+void TFrmCap_ProdLoj::cbProdutosChange() {
     const Captura::TProdutoLojista* bem = BemSelecionado();
     if (!bem) {
         Dica(939);
@@ -190,8 +177,7 @@ void TFrmCap_ProdLoj::cbProdutosChange()
     VerificaProdutosGravados();
 }
 
-void TFrmCap_ProdLoj::TrataMapaBits(char c)
-{
+void TFrmCap_ProdLoj::TrataMapaBits(char c) {
     const QByteArray mapa = MapaBits(c);
     const struct {
         int posicao;
@@ -210,8 +196,7 @@ void TFrmCap_ProdLoj::TrataMapaBits(char c)
     lbUnidade->setText(bem && edQuantidade->isEnabled() ? QString::fromLatin1(bem->unidade) : QString());
 }
 
-void TFrmCap_ProdLoj::VerificaProdutosGravados()
-{
+void TFrmCap_ProdLoj::VerificaProdutosGravados() {
     const TListaProdutoLojista* r = RegistroSelecionado();
     if (!r || !r->entrada.gravado) return;
     edQuantidade->setText(SemZerosAEsquerda(r->entrada.quantidade));
@@ -220,15 +205,13 @@ void TFrmCap_ProdLoj::VerificaProdutosGravados()
     edValorTotal->setText(TextoValor(QString::fromLatin1(r->entrada.valorTotal)));
 }
 
-void TFrmCap_ProdLoj::CalculaValorTotal()
-{
+void TFrmCap_ProdLoj::CalculaValorTotal() {
     if (edQuantidade->text().isEmpty() || edValorUnitario->text().isEmpty()) return;
     const QString total = Captura::CalculaTotal(edQuantidade->text(), SoDigitos(edValorUnitario->text()));
     if (!total.isEmpty()) edValorTotal->setText(TextoValor(total));
 }
 
-void TFrmCap_ProdLoj::ValidaCamposProduto()
-{
+void TFrmCap_ProdLoj::ValidaCamposProduto() {
     QWidget* foco = focusWidget();
     for (QLineEdit* ed : {edQuantidade, edValorUnitario, edImposto}) {
         if (foco != ed) continue;
@@ -242,8 +225,7 @@ void TFrmCap_ProdLoj::ValidaCamposProduto()
     DesabilitaCampos();
 }
 
-void TFrmCap_ProdLoj::GravaProdutosLojista()
-{
+void TFrmCap_ProdLoj::GravaProdutosLojista() {
     TListaProdutoLojista* r = RegistroSelecionado();
     if (!r) return;
     r->entrada.gravado = true;
@@ -251,12 +233,10 @@ void TFrmCap_ProdLoj::GravaProdutosLojista()
     if (edValorUnitario->isEnabled())
         r->entrada.valorUnitario = Captura::PreencheZeros(SoDigitos(edValorUnitario->text()), 10);
     if (edImposto->isEnabled()) r->entrada.imposto = Captura::PreencheZeros(SoDigitos(edImposto->text()), 6);
-    if (edValorTotal->isEnabled())
-        r->entrada.valorTotal = Captura::PreencheZeros(SoDigitos(edValorTotal->text()), 10);
+    if (edValorTotal->isEnabled()) r->entrada.valorTotal = Captura::PreencheZeros(SoDigitos(edValorTotal->text()), 10);
 }
 
-bool TFrmCap_ProdLoj::GravaCamposPontal()
-{
+bool TFrmCap_ProdLoj::GravaCamposPontal() {
     ProdutosLojista.clear();
     for (size_t k = 0; k < ListaProdutosLojista.size(); ++k) {
         const TListaProdutoLojista& r = ListaProdutosLojista[k];
@@ -273,8 +253,7 @@ bool TFrmCap_ProdLoj::GravaCamposPontal()
     return Campos::GravaBytes(CAMPO_PRODUTOS_LOJISTA, Captura::MontaCampoProdutosLojista(ProdutosLojista));
 }
 
-void TFrmCap_ProdLoj::btConfirmaClick()
-{
+void TFrmCap_ProdLoj::btConfirmaClick() {
     if (!GravaCamposPontal()) return;
     pnCaptura->setEnabled(false);
     btConfirma->setEnabled(false);
@@ -285,8 +264,7 @@ void TFrmCap_ProdLoj::btConfirmaClick()
 
 void TFrmCap_ProdLoj::btRetornaClick() { FechaForm(mrOk); }
 
-bool TFrmCap_ProdLoj::ProximaFigura(std::initializer_list<QLineEdit*> seguintes)
-{
+bool TFrmCap_ProdLoj::ProximaFigura(std::initializer_list<QLineEdit*> seguintes) {
     for (QLineEdit* ed : seguintes) {
         if (ed->isEnabled()) {
             ed->setFocus();
@@ -296,8 +274,7 @@ bool TFrmCap_ProdLoj::ProximaFigura(std::initializer_list<QLineEdit*> seguintes)
     return false;
 }
 
-void TFrmCap_ProdLoj::FiguraEnter(QObject* obj)
-{
+void TFrmCap_ProdLoj::FiguraEnter(QObject* obj) {
     if (obj == cbProdutos) {
         MostraMensagem(Mensagem(939) + QLatin1Char(' ') + Mensagem(1075) + QStringLiteral(" / ") + Mensagem(1449));
     } else if (obj == edQuantidade) {
@@ -315,8 +292,7 @@ void TFrmCap_ProdLoj::FiguraEnter(QObject* obj)
     }
 }
 
-bool TFrmCap_ProdLoj::cbProdutosKeyPress(QKeyEvent* ev)
-{
+bool TFrmCap_ProdLoj::cbProdutosKeyPress(QKeyEvent* ev) {
     if (Enter(ev)) {
         if (cbProdutos->currentIndex() < 0) {
             btConfirma->setEnabled(true);
@@ -339,8 +315,7 @@ bool TFrmCap_ProdLoj::cbProdutosKeyPress(QKeyEvent* ev)
     return false;
 }
 
-bool TFrmCap_ProdLoj::FiguraKeyPress(QLineEdit* ed, QKeyEvent* ev)
-{
+bool TFrmCap_ProdLoj::FiguraKeyPress(QLineEdit* ed, QKeyEvent* ev) {
     if (Enter(ev)) {
         if (ed == edQuantidade) {
             if (!ProximaFigura({edValorUnitario, edImposto, edValorTotal})) ValidaCamposProduto();
@@ -373,8 +348,7 @@ bool TFrmCap_ProdLoj::FiguraKeyPress(QLineEdit* ed, QKeyEvent* ev)
     return true;
 }
 
-bool TFrmCap_ProdLoj::FiltraEvento(QObject* obj, QEvent* ev)
-{
+bool TFrmCap_ProdLoj::FiltraEvento(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::FocusIn) {
         FiguraEnter(obj);
     } else if (ev->type() == QEvent::KeyPress) {
@@ -392,8 +366,7 @@ bool TFrmCap_ProdLoj::FiltraEvento(QObject* obj, QEvent* ev)
     return TFrmMod::FiltraEvento(obj, ev);
 }
 
-void TFrmCap_ProdLoj::keyPressEvent(QKeyEvent* e)
-{
+void TFrmCap_ProdLoj::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape) {
         DesabilitaCampos();
         e->accept();
@@ -416,7 +389,12 @@ KORA_REGISTRA_GALERIA(FrmCap_ProdLoj, [] {
     item.codigo = 1;
     item.flag = '1';
     item.reservado = "0001";
-    const char* bens[] = {"0101UN  \xF0" "ARROZ TIPO 1 5KG", "0102KG  \xB0" "CAFE TORRADO", "0103LT  \x80" "OLEO DE SOJA"};
+    const char* bens[] = {"0101UN  \xF0"
+                          "ARROZ TIPO 1 5KG",
+                          "0102KG  \xB0"
+                          "CAFE TORRADO",
+                          "0103LT  \x80"
+                          "OLEO DE SOJA"};
     for (const char* b : bens) item.produtos.push_back({QByteArray(b).leftJustified(TAM_PRODUTO_LOJISTA, ' ')});
     item.quantidade = int(item.produtos.size());
     ServicoL.itens.push_back(item);

@@ -7,31 +7,27 @@ namespace Captura {
 namespace {
 
 // Two ASCII digits at pos; fallback when absent or not digits.
-int DoisDigitos(const QByteArray& buf, int pos, int padrao)
-{
+int DoisDigitos(const QByteArray& buf, int pos, int padrao) {
     if (pos < 0 || pos + 2 > buf.size()) return padrao;
     const char a = buf[pos], b = buf[pos + 1];
     if (a < '0' || a > '9' || b < '0' || b > '9') return padrao;
     return (a - '0') * 10 + (b - '0');
 }
 
-QByteArray SemBrancosFinais(QByteArray s)
-{
+QByteArray SemBrancosFinais(QByteArray s) {
     while (!s.isEmpty() && (s.back() == ' ' || s.back() == '\0')) s.chop(1);
     return s;
 }
 
-bool SoDigitos(const QString& s)
-{
+bool SoDigitos(const QString& s) {
     for (QChar c : s)
         if (!c.isDigit() || c.unicode() > 127) return false;
     return true;
 }
 
-}  // namespace
+} // namespace
 
-bool DecodificaProdutoEspecial(const QByteArray& buf, int pos, TProdutoEspecial& out)
-{
+bool DecodificaProdutoEspecial(const QByteArray& buf, int pos, TProdutoEspecial& out) {
     if (pos < 0 || pos > buf.size() - TAM_PRODUTO_ESPECIAL) return false;
     out.codigo = buf.mid(pos, 7);
     out.minimo = DoisDigitos(buf, pos + 7, 0);
@@ -42,13 +38,9 @@ bool DecodificaProdutoEspecial(const QByteArray& buf, int pos, TProdutoEspecial&
     return true;
 }
 
-int TipoDado(char tipo)
-{
-    return (tipo >= '0' && tipo <= '9') ? tipo - '0' : 6;
-}
+int TipoDado(char tipo) { return (tipo >= '0' && tipo <= '9') ? tipo - '0' : 6; }
 
-bool DataValida(const QString& digitos)
-{
+bool DataValida(const QString& digitos) {
     if (!SoDigitos(digitos)) return false;
     int dia = 0, mes = 0, ano = 0;
     if (digitos.size() == 6) {
@@ -65,9 +57,7 @@ bool DataValida(const QString& digitos)
     return ano > 0 && QDate::isValid(ano, mes, dia);
 }
 
-TValidacao ValidaResposta(const TProdutoEspecial& q, const QString& resposta, bool confirmada,
-                          bool cpfValido)
-{
+TValidacao ValidaResposta(const TProdutoEspecial& q, const QString& resposta, bool confirmada, bool cpfValido) {
     const int tam = resposta.size();
     if (tam < q.minimo || tam > q.maximo) return {false, 1041, false};
     if (q.duplaDigitacao == '1' && !confirmada) return {false, 0, false};
@@ -89,32 +79,28 @@ TValidacao ValidaResposta(const TProdutoEspecial& q, const QString& resposta, bo
     case 5:
         if (!DataValida(resposta)) return {false, 787, true};
         break;
-    default:
-        break;
+    default: break;
     }
     return {};
 }
 
-bool TeclaAceita(int tipo, QChar tecla, const QString& texto)
-{
+bool TeclaAceita(int tipo, QChar tecla, const QString& texto) {
     const ushort u = tecla.unicode();
     if (u == 8 || u == 13) return true;
     const bool digito = u >= '0' && u <= '9';
     switch (tipo) {
-    case 2: case 3: case 5:
-        return digito;
+    case 2:
+    case 3:
+    case 5: return digito;
     case 4:
         if (digito) return true;
-        if (u == ',' || u == '.')
-            return !texto.contains(QLatin1Char(',')) && !texto.contains(QLatin1Char('.'));
+        if (u == ',' || u == '.') return !texto.contains(QLatin1Char(',')) && !texto.contains(QLatin1Char('.'));
         return false;
-    default:
-        return digito || u == ' ' || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+    default: return digito || u == ' ' || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
     }
 }
 
-void FaixaPagina(int total, int pagina, int& primeira, int& ultima)
-{
+void FaixaPagina(int total, int pagina, int& primeira, int& ultima) {
     if (total < 0) total = 0;
     primeira = pagina < 1 ? 0 : (pagina - 1) * QUESTOES_POR_PAGINA;
     if (primeira > total) primeira = total;
@@ -122,8 +108,7 @@ void FaixaPagina(int total, int pagina, int& primeira, int& ultima)
     if (ultima > total) ultima = total;
 }
 
-QByteArray MontaCampoInfoAdicionais(const std::vector<TInfoAdicional>& itens)
-{
+QByteArray MontaCampoInfoAdicionais(const std::vector<TInfoAdicional>& itens) {
     QByteArray campo = QByteArray::number(qulonglong(itens.size()));
     campo += ';';
     for (const TInfoAdicional& i : itens) {
@@ -137,8 +122,7 @@ QByteArray MontaCampoInfoAdicionais(const std::vector<TInfoAdicional>& itens)
     return campo;
 }
 
-bool DecodificaProdutoLojista(const QByteArray& buf, int pos, TProdutoLojista& out)
-{
+bool DecodificaProdutoLojista(const QByteArray& buf, int pos, TProdutoLojista& out) {
     if (pos < 0 || pos > buf.size() - TAM_PRODUTO_LOJISTA) return false;
     out.codigo = buf.mid(pos, 4);
     out.unidade = buf.mid(pos + 4, 4);
@@ -147,24 +131,21 @@ bool DecodificaProdutoLojista(const QByteArray& buf, int pos, TProdutoLojista& o
     return true;
 }
 
-QByteArray PreencheZeros(const QString& digitos, int largura)
-{
+QByteArray PreencheZeros(const QString& digitos, int largura) {
     QByteArray d = digitos.trimmed().toLatin1();
     if (d.size() > largura) d = d.right(largura);
     return QByteArray(largura - d.size(), '0') + d;
 }
 
 namespace {
-QByteArray Largura(const QByteArray& s, int largura, char enche)
-{
+QByteArray Largura(const QByteArray& s, int largura, char enche) {
     QByteArray r = s.left(largura);
     r.append(QByteArray(largura - r.size(), enche));
     return r;
 }
-}  // namespace
+} // namespace
 
-QByteArray MontaCampoProdutosLojista(const std::vector<TItemEnvio>& itens)
-{
+QByteArray MontaCampoProdutosLojista(const std::vector<TItemEnvio>& itens) {
     QByteArray campo = QByteArray::number(qulonglong(itens.size()));
     campo += ';';
     for (const TItemEnvio& i : itens) {
@@ -180,8 +161,7 @@ QByteArray MontaCampoProdutosLojista(const std::vector<TItemEnvio>& itens)
     return campo;
 }
 
-QString CalculaTotal(const QString& quantidade, const QString& digitosUnitario)
-{
+QString CalculaTotal(const QString& quantidade, const QString& digitosUnitario) {
     const QString q = quantidade.trimmed(), u = digitosUnitario.trimmed();
     if (q.isEmpty() || u.isEmpty() || !SoDigitos(q) || !SoDigitos(u)) return {};
     bool ok1 = false, ok2 = false;
@@ -191,9 +171,8 @@ QString CalculaTotal(const QString& quantidade, const QString& digitosUnitario)
     return QString::number(a * b);
 }
 
-bool MapaHabilita(const QByteArray& mapaBits, int posicao)
-{
+bool MapaHabilita(const QByteArray& mapaBits, int posicao) {
     return posicao >= 1 && posicao <= mapaBits.size() && mapaBits[posicao - 1] == '1';
 }
 
-}  // namespace Captura
+} // namespace Captura

@@ -10,12 +10,12 @@ namespace Captura {
 
 // One question of the E service (54 bytes on the wire).
 struct TProdutoEspecial {
-    QByteArray codigo;      // code + both qualifiers, 7 bytes
+    QByteArray codigo; // code + both qualifiers, 7 bytes
     int minimo = 0;
     int maximo = 0;
     char duplaDigitacao = '0';
-    char tipo = '6';        // data type character as sent
-    QByteArray descricao;   // 41 bytes, trailing blanks removed
+    char tipo = '6';      // data type character as sent
+    QByteArray descricao; // 41 bytes, trailing blanks removed
 };
 
 constexpr int TAM_PRODUTO_ESPECIAL = 54;
@@ -38,8 +38,7 @@ struct TValidacao {
 // Checks an answer (already without formatting) against its question.
 // `confirmada` tells whether a double-entry answer was typed twice.
 // `cpfValido` is the common-services rule, given by the caller.
-TValidacao ValidaResposta(const TProdutoEspecial& q, const QString& resposta,
-                                      bool confirmada, bool cpfValido);
+TValidacao ValidaResposta(const TProdutoEspecial& q, const QString& resposta, bool confirmada, bool cpfValido);
 
 // DDMMYY or DDMMYYYY into a real calendar date.
 bool DataValida(const QString& digitos);
@@ -52,18 +51,18 @@ void FaixaPagina(int total, int pagina, int& primeira, int& ultima);
 
 // Field 10221 from the answered questions.
 struct TInfoAdicional {
-    QByteArray codigo;      // 7 bytes
+    QByteArray codigo; // 7 bytes
     char tipo = '6';
-    QByteArray resposta;    // at most 100 bytes
+    QByteArray resposta; // at most 100 bytes
 };
 QByteArray MontaCampoInfoAdicionais(const std::vector<TInfoAdicional>& itens);
 
 // One good of the L service (50 bytes).
 struct TProdutoLojista {
-    QByteArray codigo;      // 4
-    QByteArray unidade;     // 4
+    QByteArray codigo;  // 4
+    QByteArray unidade; // 4
     char mapa = 0;
-    QByteArray descricao;   // 41
+    QByteArray descricao; // 41
 };
 constexpr int TAM_PRODUTO_LOJISTA = 50;
 bool DecodificaProdutoLojista(const QByteArray& buf, int pos, TProdutoLojista& out);
@@ -83,7 +82,7 @@ QByteArray PreencheZeros(const QString& digitos, int largura);
 // One recorded good as sent (42 bytes): L item flag + 4 chars, the good.
 struct TItemEnvio {
     char flagItem = '0';
-    QByteArray quatroItem;  // 4
+    QByteArray quatroItem; // 4
     TProdutoLojista produto;
     TEntradaLojista entrada;
 };
@@ -97,4 +96,4 @@ QString CalculaTotal(const QString& quantidade, const QString& digitosUnitario);
 enum PosMapa { MAPA_QUANTIDADE = 1, MAPA_TOTAL = 2, MAPA_UNITARIO = 3, MAPA_IMPOSTO = 4 };
 bool MapaHabilita(const QByteArray& mapaBits, int posicao);
 
-}  // namespace Captura
+} // namespace Captura

@@ -27,8 +27,6 @@ namespace Coletataxas {
 bool bControlaKeyPreview = true;
 } // namespace Coletataxas
 
-
-
 TFrmColeta_Taxas* TFrmColeta_Taxas::Cria() { return CriaForm<TFrmColeta_Taxas>(); }
 
 TFrmColeta_Taxas::TFrmColeta_Taxas(QWidget* pai) : TFrmMod(pai) {
@@ -37,15 +35,16 @@ TFrmColeta_Taxas::TFrmColeta_Taxas(QWidget* pai) : TFrmMod(pai) {
         .Painel(pnCaptura, "pnCaptura", this, {24, 106, 580, 210}, Ctl::Rebaixado | Ctl::Cinza)
         .Rotulo(lbValor, "lbValor", pnCaptura, {30, 36, 150, 16}, "Valor:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edValor, "edValor", pnCaptura, {184, 32, 101, 24}, {.max = 12, .foco = 26, .valor = true})
-        .Rotulo(lbTaxaEmbarque, "lbTaxaEmbarque", pnCaptura, {30, 86, 150, 16}, "Taxa de Embarque:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbTaxaEmbarque, "lbTaxaEmbarque", pnCaptura, {30, 86, 150, 16},
+                "Taxa de Embarque:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edTaxaEmbarque, "edTaxaEmbarque", pnCaptura, {184, 82, 101, 24},
                 {.max = 10, .foco = 2572, .valor = true})
-        .Rotulo(lbTaxaServico, "lbTaxaServico", pnCaptura, {30, 136, 150, 16}, "Taxa de Serviço:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbTaxaServico, "lbTaxaServico", pnCaptura, {30, 136, 150, 16},
+                "Taxa de Serviço:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edTaxaServico, "edTaxaServico", pnCaptura, {184, 132, 101, 24}, {.max = 10, .foco = 27, .valor = true})
         .Painel(pnBotoes, "pnBotoes", this, {111, 330, 400, 40}, Ctl::Cinza)
-        .Botao(btConfirma, "btConfirma", pnBotoes, {31, 5, 121, 30}, "&1 - Confirma", {.foco = 46, .estilo = Ctl::Oculto})
+        .Botao(btConfirma, "btConfirma", pnBotoes, {31, 5, 121, 30}, "&1 - Confirma",
+               {.foco = 46, .estilo = Ctl::Oculto})
         .Botao(btRetorna, "btRetorna", pnBotoes, {248, 5, 121, 30}, "&9 - Cancela", {.foco = 48});
     OrdemTab({edValor, edTaxaEmbarque, edTaxaServico, btConfirma, btRetorna});
     QObject::connect(btConfirma, &QPushButton::clicked, this, [this] { btConfirmaClick(); });
@@ -148,8 +147,7 @@ void TFrmColeta_Taxas::btConfirmaClick() {
         nome = "FrmDeb_Mnu";
         criado = CriaExecutaForm<TFrmDeb_Mnu>(pai, FrmDeb_Mnu);
     }
-    if (!criado)
-        CaixaMensagem(FormataMensagem(Mensagem(802), nome), Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
+    if (!criado) CaixaMensagem(FormataMensagem(Mensagem(802), nome), Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
     // An OK from the child has closed this form as well.
     if (result() != 0) return;
     Habilita(true);
@@ -162,7 +160,8 @@ void TFrmColeta_Taxas::btRetornaClick() { FechaForm(mrCancel); }
 
 bool TFrmColeta_Taxas::FormKeyPress(char tecla) {
     bool engolida = false;
-    if (Coletataxas::bControlaKeyPreview && ValKeyBoard(tecla) == 13 && !qobject_cast<QAbstractButton*>(focusWidget())) {
+    if (Coletataxas::bControlaKeyPreview && ValKeyBoard(tecla) == 13 &&
+        !qobject_cast<QAbstractButton*>(focusWidget())) {
         focusNextChild();
         engolida = true;
     }

@@ -109,8 +109,8 @@ void TFrmAVS_Adc::IniciaCamposForm() {
         else
             ed->setText(valor);
         // A masked edit's text keeps its separators: only its digits count.
-        const bool vazio = ed->inputMask().isEmpty() ? ed->text().trimmed().isEmpty()
-                                                     : RemoveFormato(ed->text()).isEmpty();
+        const bool vazio =
+            ed->inputMask().isEmpty() ? ed->text().trimmed().isEmpty() : RemoveFormato(ed->text()).isEmpty();
         ed->setEnabled(vazio);
     }
     edConjApto->clear();

@@ -42,8 +42,8 @@ void TFrmCredConsulta_CrediarioCRD::IniciaCamposForm() {
 
 bool TFrmCredConsulta_CrediarioCRD::GravaCamposPontal() {
     if (!TFrmPar_Crd::GravaCamposPontal()) return false;
-    const QString tipo = Campos::LeNumero(CAMPO_TIPO_TRANSACAO_ESPECIAL) == 3 ? QStringLiteral("111")
-                                                                              : QStringLiteral("112");
+    const QString tipo =
+        Campos::LeNumero(CAMPO_TIPO_TRANSACAO_ESPECIAL) == 3 ? QStringLiteral("111") : QStringLiteral("112");
     if (!Campos::Grava(CAMPO_TIPO_SIMULACAO_CREDIARIO, tipo)) return false;
     // The simulation sends its card record with its own separator.
     Campos::Limpa(CAMPO_DADOS_CARTAO);

@@ -22,4 +22,4 @@ extern TFrmCredConsulta_CrediarioCRD* FrmCredConsulta_CrediarioCRD;
 namespace Creditoconsultacrediariocrd {
 // This unit's own key-preview switch: false while the simulation runs.
 extern bool bControlaKeyPreview;
-}
+} // namespace Creditoconsultacrediariocrd

@@ -19,11 +19,11 @@ TFrmPar_Crd::TFrmPar_Crd(QWidget* parent) : TFrmCrd_Trn(parent) {
     setObjectName(QStringLiteral("FrmPar_Crd"));
     // No member takes a down payment: its edit stays hidden.
     Controles(this)
-        .Rotulo(lbNumParcelas, "lbNumParcelas", pnCaptura, {8, 132, 130, 15}, "Número de Parcelas:",
-                Ctl::Direita | Ctl::Transparente)
+        .Rotulo(lbNumParcelas, "lbNumParcelas", pnCaptura, {8, 132, 130, 15},
+                "Número de Parcelas:", Ctl::Direita | Ctl::Transparente)
         .Edicao(edNumParcelas, "edNumParcelas", pnCaptura, {144, 128, 41, 24}, {.max = 2, .foco = 23})
-        .Rotulo(lbValorEntrada, "lbValorEntrada", pnCaptura, {303, 84, 108, 15}, "Valor da Entrada:",
-                Ctl::Direita | Ctl::Transparente | Ctl::Oculto)
+        .Rotulo(lbValorEntrada, "lbValorEntrada", pnCaptura, {303, 84, 108, 15},
+                "Valor da Entrada:", Ctl::Direita | Ctl::Transparente | Ctl::Oculto)
         .Edicao(edValorEntrada, "edValorEntrada", pnCaptura, {440, 80, 101, 24},
                 {.max = 12, .foco = 30, .valor = true, .estilo = Ctl::Oculto});
     OrdemTab({edValor, edTaxaEmbarque, edTaxaServico, edNumParcelas, edValorEntrada, btConfirma, btRetorna});
@@ -54,9 +54,7 @@ void TFrmPar_Crd::IniciaCamposForm() {
     iMaxParcelas = 99;
 }
 
-bool TFrmPar_Crd::ValidaCamposForm() {
-    return TFrmCrd_Trn::ValidaCamposForm() && ValidaLimiteParcela();
-}
+bool TFrmPar_Crd::ValidaCamposForm() { return TFrmCrd_Trn::ValidaCamposForm() && ValidaLimiteParcela(); }
 
 bool TFrmPar_Crd::ValidaLimiteParcela() {
     bool ok = false;

@@ -26,9 +26,7 @@ void TFrmEst_CrdPar::IniciaCamposForm() {
     DefineMaximoProduto(OffProduto::MAX_PARCELAS_LOJISTA);
 }
 
-bool TFrmEst_CrdPar::ValidaCamposForm() {
-    return TFrmPar_Crd::ValidaCamposForm() && ValidaValorMinimoParcelaLoja();
-}
+bool TFrmEst_CrdPar::ValidaCamposForm() { return TFrmPar_Crd::ValidaCamposForm() && ValidaValorMinimoParcelaLoja(); }
 
 namespace {
 // Digits of an amount as a whole number of cents; 0 when not a number.

@@ -28,10 +28,10 @@ TFrmCrd_Trn::TFrmCrd_Trn(QWidget* parent) : TFrmTrn_Mod(parent) {
 
     Controles(this)
         .Edicao(edTaxaServico, "edTaxaServico", pnCaptura, {144, 80, 101, 24}, {.max = 10, .foco = 27, .valor = true})
-        .Rotulo(lbTaxaServico, "lbTaxaServico", pnCaptura, {22, 84, 93, 15}, "Taxa de Serviço:",
-                Ctl::Direita | Ctl::Transparente)
-        .Rotulo(lbTaxaEmbarque, "lbTaxaEmbarque", pnCaptura, {303, 36, 108, 15}, "Taxa de Embarque:",
-                Ctl::Direita | Ctl::Transparente)
+        .Rotulo(lbTaxaServico, "lbTaxaServico", pnCaptura, {22, 84, 93, 15},
+                "Taxa de Serviço:", Ctl::Direita | Ctl::Transparente)
+        .Rotulo(lbTaxaEmbarque, "lbTaxaEmbarque", pnCaptura, {303, 36, 108, 15},
+                "Taxa de Embarque:", Ctl::Direita | Ctl::Transparente)
         .Edicao(edTaxaEmbarque, "edTaxaEmbarque", pnCaptura, {440, 32, 101, 24},
                 {.max = 10, .foco = 2572, .valor = true});
     // Amount, boarding fee, service fee, then the buttons.

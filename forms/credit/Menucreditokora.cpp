@@ -38,12 +38,13 @@ TFrmCred_Mnu::TFrmCred_Mnu(QWidget* pai) : TFrmMnu_Mod(pai) {
     Opcoes = {
         {.mensagem = 2681,
          .nomeForm = "FrmVis_Crd",
-         .habilitada = Habilita::Todos({Habilita::Produto(OffProduto::AVISTA), AVista(), Habilita::Ini("CREDITO", "VISTA")}),
+         .habilitada =
+             Habilita::Todos({Habilita::Produto(OffProduto::AVISTA), AVista(), Habilita::Ini("CREDITO", "VISTA")}),
          .executa = RodaForm<TFrmVis_Crd>(FrmVis_Crd)},
         {.mensagem = 2612,
          .nomeForm = "FrmCpr_AdmCrdPar",
-         .habilitada =
-             Habilita::Todos({Habilita::Produto(OffProduto::CREDITO_ADM), Parcelado(), Habilita::Ini("CREDITO", "ParcAdm")}),
+         .habilitada = Habilita::Todos(
+             {Habilita::Produto(OffProduto::CREDITO_ADM), Parcelado(), Habilita::Ini("CREDITO", "ParcAdm")}),
          .executa = RodaForm<TFrmCpr_AdmCrdPar>(FrmCpr_AdmCrdPar)},
         {.mensagem = 2613,
          .nomeForm = "FrmEst_CrdPar",

@@ -95,9 +95,8 @@ void TFrmCon_ParAdm::btConfirmaClick() {
     lbMensagem->setText(Mensagem(43));
     Plataforma::ProcessMessages();
 
-    const bool seguir = ValidaCamposForm() && GravaCamposPontal() && PassoProcessaCartao() &&
-                        VerificaCapturaSenha() && PassoObtemDadosEmv() && GravaCamposPontal() &&
-                        PassoFormataDadosCartaoPinpad();
+    const bool seguir = ValidaCamposForm() && GravaCamposPontal() && PassoProcessaCartao() && VerificaCapturaSenha() &&
+                        PassoObtemDadosEmv() && GravaCamposPontal() && PassoFormataDadosCartaoPinpad();
     if (seguir) {
         Consulta();
         return;

@@ -33,14 +33,14 @@ TFrmAdm_DebPar* TFrmAdm_DebPar::Cria() { return TFrmMod::CriaForm<TFrmAdm_DebPar
 TFrmAdm_DebPar::TFrmAdm_DebPar(QWidget* parent) : TFrmPar_Deb(parent) {
     setObjectName(QStringLiteral("FrmAdm_DebPar"));
     Controles(this)
-        .Rotulo(lbValorEntrada, "lbValorEntrada", pnCaptura, {292, 75, 142, 15}, "Valor da Entrada:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbValorEntrada, "lbValorEntrada", pnCaptura, {292, 75, 142, 15},
+                "Valor da Entrada:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edValorEntrada, "edValorEntrada", pnCaptura, {438, 70, 101, 24}, {.max = 12, .valor = true})
-        .Rotulo(lbDtPrimeiraParcela, "lbDtPrimeiraParcela", pnCaptura, {4, 125, 146, 15}, "Data 1a Parc.:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbDtPrimeiraParcela, "lbDtPrimeiraParcela", pnCaptura, {4, 125, 146, 15},
+                "Data 1a Parc.:", Ctl::Direita | Ctl::Destaque)
         .Mascara(edDtPrimeiraParcela, "edDtPrimeiraParcela", pnCaptura, {154, 120, 102, 24}, "99/99/9999;_")
-        .Rotulo(lbValorPrimParc, "lbValorPrimParc", pnCaptura, {292, 125, 142, 15}, "Valor 1a Parc.:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbValorPrimParc, "lbValorPrimParc", pnCaptura, {292, 125, 142, 15},
+                "Valor 1a Parc.:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edValorPrimParc, "edValorPrimParc", pnCaptura, {438, 120, 101, 24}, {.max = 12, .valor = true});
     OrdemTab({edValor, edValorSaque, edNumParcelas, edValorEntrada, edDtPrimeiraParcela, edValorPrimParc, btConfirma,
               btRetorna});

@@ -21,8 +21,8 @@ TFrmPar_Deb* TFrmPar_Deb::Cria() { return TFrmMod::CriaForm<TFrmPar_Deb>(); }
 TFrmPar_Deb::TFrmPar_Deb(QWidget* parent) : TFrmDeb_Trn(parent) {
     setObjectName(QStringLiteral("FrmPar_Deb"));
     Controles(this)
-        .Rotulo(lbNumParcelas, "lbNumParcelas", pnCaptura, {4, 75, 146, 15}, "Número de Parcelas: ",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbNumParcelas, "lbNumParcelas", pnCaptura, {4, 75, 146, 15},
+                "Número de Parcelas: ", Ctl::Direita | Ctl::Destaque)
         .Edicao(edNumParcelas, "edNumParcelas", pnCaptura, {154, 70, 30, 24}, {.max = 2});
     OrdemTab({edValor, edValorSaque, edNumParcelas, btConfirma, btRetorna});
     LigaEntrada(edNumParcelas, [this] { edNumParcelasEnter(); });

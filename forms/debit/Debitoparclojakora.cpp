@@ -21,8 +21,8 @@ TFrmLoja_DebPar::TFrmLoja_DebPar(QWidget* parent) : TFrmPar_Deb(parent) {
         .Rotulo(lbIntervaloParcelas, "lbIntervaloParcelas", pnCaptura, {250, 75, 184, 15},
                 "Intervalo entre Parcelas:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edIntervaloParcelas, "edIntervaloParcelas", pnCaptura, {438, 70, 40, 24}, {.max = 3})
-        .Rotulo(lbMesFechado, "lbMesFechado", pnCaptura, {4, 125, 146, 15}, "Mês Fechado:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbMesFechado, "lbMesFechado", pnCaptura, {4, 125, 146, 15},
+                "Mês Fechado:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edMesFechado, "edMesFechado", pnCaptura, {154, 120, 25, 24}, {.max = 1})
         .Rotulo(lbSNMesFechado, "lbSNMesFechado", pnCaptura, {190, 125, 200, 15}, "0-Não; 1-Sim");
     OrdemTab({edValor, edValorSaque, edNumParcelas, edIntervaloParcelas, edMesFechado, btConfirma, btRetorna});
@@ -60,10 +60,10 @@ bool TFrmLoja_DebPar::ValidaCamposForm() {
 bool TFrmLoja_DebPar::GravaCamposPontal() {
     if (!TFrmPar_Deb::GravaCamposPontal()) return false;
     if (!Campos::Grava(CAMPO_MES_FECHADO, edMesFechado->text())) return false;
-    const QStringList plano = GeraParcelas(DataPrimeiraParcela.toString(QStringLiteral("ddMMyyyy")),
-                                           RemoveFormato(edValor->text()), edNumParcelas->text().toInt(),
-                                           edIntervaloParcelas->text().trimmed().toInt(),
-                                           edMesFechado->text() == QLatin1String("1"));
+    const QStringList plano =
+        GeraParcelas(DataPrimeiraParcela.toString(QStringLiteral("ddMMyyyy")), RemoveFormato(edValor->text()),
+                     edNumParcelas->text().toInt(), edIntervaloParcelas->text().trimmed().toInt(),
+                     edMesFechado->text() == QLatin1String("1"));
     return !plano.isEmpty();
 }
 

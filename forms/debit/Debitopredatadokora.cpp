@@ -28,8 +28,8 @@ TFrmPrd_Deb::TFrmPrd_Deb(QWidget* parent) : TFrmDeb_Trn(parent) {
     Controles(this)
         .Rotulo(lbDataPrd, "lbDataPrd", pnCaptura, {30, 80, 100, 15}, "Bom para:", Ctl::Direita | Ctl::Destaque)
         .Mascara(edDataPrd, "edDataPrd", pnCaptura, {154, 75, 102, 24}, "99/99/9999;_")
-        .Rotulo(lbTipoGarantia, "lbTipoGarantia", pnCaptura, {30, 130, 100, 15}, "Garantia:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbTipoGarantia, "lbTipoGarantia", pnCaptura, {30, 130, 100, 15},
+                "Garantia:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edTipoGarantia, "edTipoGarantia", pnCaptura, {154, 125, 25, 24}, {.max = 1})
         .Rotulo(lbComSemGarantia, "lbComSemGarantia", pnCaptura, {190, 130, 300, 15},
                 "(1-Com Garantia, 2-Sem Garantia)");

@@ -59,8 +59,7 @@ void TFrmDeb_Trn::btConfirmaClick() {
     HabilitaControles(false);
     const QString saque = RemoveFormato(edValorSaque->text()).trimmed();
     if (!saque.isEmpty()) {
-        if (!Campos::Grava(CAMPO_VALOR_SAQUE, saque) ||
-            !Campos::Grava(CAMPO_VALOR_SAQUE_FORMATADO, Dollar(saque))) {
+        if (!Campos::Grava(CAMPO_VALOR_SAQUE, saque) || !Campos::Grava(CAMPO_VALOR_SAQUE_FORMATADO, Dollar(saque))) {
             // The store refused the withdrawal: hand the form back to the operator.
             HabilitaControles(true);
             return;

@@ -80,8 +80,7 @@ TControles& TControles::Painel(QFrame*& alvo, const char* nome, QWidget* pai, QR
     return *this;
 }
 
-TControles& TControles::Painel(QFrame*& alvo, const char* nome, QWidget* pai, QRect g, unsigned estilo,
-                               QColor fundo) {
+TControles& TControles::Painel(QFrame*& alvo, const char* nome, QWidget* pai, QRect g, unsigned estilo, QColor fundo) {
     Painel(alvo, nome, pai, g, estilo & ~unsigned(Ctl::Cinza));
     alvo->setAutoFillBackground(true);
     QPalette p = alvo->palette();

@@ -31,25 +31,25 @@ namespace Ctl {
 // Looks and behaviours, or-ed together.
 enum Estilo : unsigned {
     Nenhum = 0,
-    Direita = 1 << 0,    // caption or text aligned right
-    Centro = 1 << 1,     // caption or text centred
-    Negrito = 1 << 2,    // bold font
-    Destaque = 1 << 3,   // bold navy, as the captions of the capture panels
-    Quebra = 1 << 4,     // caption wraps
-    Oculto = 1 << 5,     // hidden until the form shows it
-    SoLeitura = 1 << 6,  // read-only edit or memo
-    Rebaixado = 1 << 7,  // panel: lowered bevel
-    Elevado = 1 << 8,    // panel: raised bevel
-    Cinza = 1 << 9,      // panel: the light grey of the capture panels, painted
-    SemFoco = 1 << 10,   // never takes the focus (no tab stop)
+    Direita = 1 << 0,       // caption or text aligned right
+    Centro = 1 << 1,        // caption or text centred
+    Negrito = 1 << 2,       // bold font
+    Destaque = 1 << 3,      // bold navy, as the captions of the capture panels
+    Quebra = 1 << 4,        // caption wraps
+    Oculto = 1 << 5,        // hidden until the form shows it
+    SoLeitura = 1 << 6,     // read-only edit or memo
+    Rebaixado = 1 << 7,     // panel: lowered bevel
+    Elevado = 1 << 8,       // panel: raised bevel
+    Cinza = 1 << 9,         // panel: the light grey of the capture panels, painted
+    SemFoco = 1 << 10,      // never takes the focus (no tab stop)
     Transparente = 1 << 11, // caption paints no background of its own
-    Padrao = 1 << 12,    // button: the default one while it has the focus (Enter clicks it)
+    Padrao = 1 << 12,       // button: the default one while it has the focus (Enter clicks it)
 };
 
 // Options of an edit, a button, a list or a memo.
 struct Opc {
-    int max = 0;       // maximum length of an edit (0 = no limit)
-    int foco = 0;      // message shown on the message line when it gets the focus (0 = none)
+    int max = 0;        // maximum length of an edit (0 = no limit)
+    int foco = 0;       // message shown on the message line when it gets the focus (0 = none)
     bool valor = false; // an amount edit: the form's amount formatter and key filter
     unsigned estilo = Nenhum;
 };
@@ -69,12 +69,9 @@ public:
     // An edit with an input mask ("99/99/9999;_"); a cleared one takes typed digits from its start again.
     TControles& Mascara(QLineEdit*& alvo, const char* nome, QWidget* pai, QRect g, const char* mascara,
                         Ctl::Opc o = {});
-    TControles& Botao(QPushButton*& alvo, const char* nome, QWidget* pai, QRect g, const char* texto,
-                      Ctl::Opc o = {});
-    TControles& Marca(QCheckBox*& alvo, const char* nome, QWidget* pai, QRect g, const char* texto,
-                      Ctl::Opc o = {});
-    TControles& Opcao(QRadioButton*& alvo, const char* nome, QWidget* pai, QRect g, const char* texto,
-                      Ctl::Opc o = {});
+    TControles& Botao(QPushButton*& alvo, const char* nome, QWidget* pai, QRect g, const char* texto, Ctl::Opc o = {});
+    TControles& Marca(QCheckBox*& alvo, const char* nome, QWidget* pai, QRect g, const char* texto, Ctl::Opc o = {});
+    TControles& Opcao(QRadioButton*& alvo, const char* nome, QWidget* pai, QRect g, const char* texto, Ctl::Opc o = {});
     TControles& Memo(QPlainTextEdit*& alvo, const char* nome, QWidget* pai, QRect g, Ctl::Opc o = {});
     TControles& Lista(QListWidget*& alvo, const char* nome, QWidget* pai, QRect g, Ctl::Opc o = {});
     TControles& Combo(QComboBox*& alvo, const char* nome, QWidget* pai, QRect g, Ctl::Opc o = {});

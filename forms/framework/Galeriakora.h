@@ -18,9 +18,9 @@ QStringList FormsGaleria();
 
 // Static registration in a form's unit:
 //   KORA_REGISTRA_GALERIA(FrmVis_Deb, [] { ...; return form; })
-#define KORA_REGISTRA_GALERIA(nome, ...)                                                             \
-    namespace {                                                                                      \
-    const bool kora_galeria_##nome = (RegistraFormGaleria(#nome, __VA_ARGS__), true);                \
+#define KORA_REGISTRA_GALERIA(nome, ...)                                                                               \
+    namespace {                                                                                                        \
+    const bool kora_galeria_##nome = (RegistraFormGaleria(#nome, __VA_ARGS__), true);                                  \
     }
 
 // Makes `nome` runnable by name: `abre` runs the form and gives its modal result.
@@ -32,15 +32,15 @@ QStringList FormsAbriveis();
 
 // Static registration in a form's unit, whose instance variable bears the
 // form's component name:  KORA_REGISTRA_FORM(FrmCnc_Mnu, TFrmCnc_Mnu)
-#define KORA_REGISTRA_FORM(nome, Classe)                                                             \
-    namespace {                                                                                      \
-    const bool kora_form_##nome = (RegistraFormAbrir(#nome,                                          \
-                                                     [] {                                            \
-                                                         int r = -1;                                 \
-                                                         CriaExecutaForm<Classe>(nullptr, nome, &r); \
-                                                         return r;                                   \
-                                                     }),                                             \
-                                   true);                                                            \
+#define KORA_REGISTRA_FORM(nome, Classe)                                                                               \
+    namespace {                                                                                                        \
+    const bool kora_form_##nome = (RegistraFormAbrir(#nome,                                                            \
+                                                     [] {                                                              \
+                                                         int r = -1;                                                   \
+                                                         CriaExecutaForm<Classe>(nullptr, nome, &r);                   \
+                                                         return r;                                                     \
+                                                     }),                                                               \
+                                   true);                                                                              \
     }
 
 // Shows each registered form, saves DIR/<name>.png and frees it; returns the

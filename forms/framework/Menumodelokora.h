@@ -32,10 +32,10 @@ using CondicaoMenu = std::function<bool()>;
 // One option of a menu written as a table: its caption, when it is enabled
 // and the form it runs with the menu as parent.
 struct TOpcaoMenu {
-    int mensagem = 0;            // caption "&n - " + this message; 0: `texto`
-    const char* texto = nullptr; // caption without the "&n - " (UTF-8) when there is no message
-    const char* nomeForm = "";   // the form's component name, for message 802
-    CondicaoMenu habilitada;     // checked in order; false disables the option
+    int mensagem = 0;                          // caption "&n - " + this message; 0: `texto`
+    const char* texto = nullptr;               // caption without the "&n - " (UTF-8) when there is no message
+    const char* nomeForm = "";                 // the form's component name, for message 802
+    CondicaoMenu habilitada;                   // checked in order; false disables the option
     std::function<bool(TFrmMnu_Mod*)> executa; // false when the form could not be created
 };
 
@@ -120,4 +120,3 @@ extern TFrmMnu_Mod* FrmMnu_Mod;
 template <class T> std::function<bool(TFrmMnu_Mod*)> RodaForm(T*& var) {
     return [&var](TFrmMnu_Mod* menu) { return CriaExecutaForm<T>(static_cast<QDialog*>(menu), var); };
 }
-

@@ -67,7 +67,8 @@ TFrmMod::TFrmMod(QWidget* pai) : QDialog(pai) {
 
     Controles(this)
         .Rotulo(ImgFundo, "ImgFundo", this, {0, 0, LARGURA_FORM, ALTURA_FORM}, "")
-        .Rotulo(lbTitulo, "lbTitulo", this, {16, 10, 596, 48}, "FORMULÁRIO PADRÃO", Ctl::Centro | Ctl::Quebra | Ctl::Destaque)
+        .Rotulo(lbTitulo, "lbTitulo", this, {16, 10, 596, 48}, "FORMULÁRIO PADRÃO",
+                Ctl::Centro | Ctl::Quebra | Ctl::Destaque)
         .Rotulo(lbMensagem, "lbMensagem", this, {12, 390, 520, 22}, "Mensagem informativa ao operador", Ctl::Negrito)
         .Painel(panelLogo, "panelLogo", this, {548, 388, 68, 25})
         .Rotulo(ImageLogo, "ImageLogo", panelLogo, {0, 0, 68, 25}, "")
@@ -371,8 +372,7 @@ bool TFrmMod::VerificaObtemDadosEmv() {
         ProcuraCampo("002:", reinterpret_cast<const unsigned char*>(buffer), tamanho, TAM_COPIA_CHIP);
 
         int tamResultado = 0;
-        if (PontalLeCampoMaxLen(int(CAMPO_RESULTADO_TRANSACAO), 0, buffer, tamResultado,
-                       TAM_COPIA_CHIP) != 0)
+        if (PontalLeCampoMaxLen(int(CAMPO_RESULTADO_TRANSACAO), 0, buffer, tamResultado, TAM_COPIA_CHIP) != 0)
             return false;
         tamResultado = std::clamp(tamResultado, 0, TAM_COPIA_CHIP);
         QByteArray novo("006:Y3");
@@ -450,7 +450,8 @@ bool TFrmMod::VerificaGravaTipoTrnCredito() {
         !TransacoesHabilitadasIntPos(int(INTPOS_TRANSACAO_HABILITADA_CREDITO)))
         tipo = QStringLiteral("21");
     else
-        tipo = Campos::Le(CAMPO_TIPO_OPERACAO_CARTAO) == QLatin1String("2") ? QStringLiteral("55") : QStringLiteral("54");
+        tipo =
+            Campos::Le(CAMPO_TIPO_OPERACAO_CARTAO) == QLatin1String("2") ? QStringLiteral("55") : QStringLiteral("54");
     return Campos::Grava(CAMPO_CODIGO_TIPO_TRANSACAO, tipo);
 }
 
@@ -461,7 +462,7 @@ bool TFrmMod::ConfirmaFormataCancelamento(bool bGravaArquivo) {
         cartao = Campos::Le(CAMPO_DADOS_CARTAO_CNC) + QLatin1Char('-') + Campos::Le(CAMPO_DADOS_CARTAO_CNC_2);
     } else {
         QString s = Campos::Le(Campos::Le(CAMPO_TIPO_OPERACAO_CARTAO) == QLatin1String("2") ? CAMPO_CARTAO_DIGITADO
-                                                                                     : CAMPO_TRILHA2);
+                                                                                            : CAMPO_TRILHA2);
         if (s.startsWith(QLatin1String("CMT:"))) s = s.mid(4);
         if (s.trimmed().isEmpty()) s = Campos::Le(CAMPO_DADOS_CARTAO);
         qsizetype fim = s.indexOf(QLatin1Char('='));
@@ -474,9 +475,9 @@ bool TFrmMod::ConfirmaFormataCancelamento(bool bGravaArquivo) {
     const QString valor = Dollar(Campos::Le(CAMPO_VALOR_TRANSACAO));
     const QString valorCancelar = Dollar(Campos::Le(CAMPO_VALOR_CANCELAR));
 
-    const QString texto = FormataMensagem(Mensagem(2582), cartao, data, valor, valorCancelar,
-                                          Campos::Le(CAMPO_NSU_ORIGINAL)) +
-                          Mensagem(2583) + QStringLiteral("\n\r");
+    const QString texto =
+        FormataMensagem(Mensagem(2582), cartao, data, valor, valorCancelar, Campos::Le(CAMPO_NSU_ORIGINAL)) +
+        Mensagem(2583) + QStringLiteral("\n\r");
 
     if (QWidget* bt = findChild<QWidget*>(QStringLiteral("btRetorna"))) {
         // Takes the focus away from whatever a stray key would reach.

@@ -113,8 +113,7 @@ public:
     // Every signal of a form reaches its handler through here: an exception the
     // handler lets out ends the request (see Protege) instead of unwinding
     // through the event loop.
-    template <class Emissor, class Sinal, class F>
-    QMetaObject::Connection Liga(Emissor* emissor, Sinal sinal, F acao) {
+    template <class Emissor, class Sinal, class F> QMetaObject::Connection Liga(Emissor* emissor, Sinal sinal, F acao) {
         return QObject::connect(emissor, sinal, this, [this, acao = std::move(acao)] { Protege(acao); });
     }
     // Runs `acao`; an exception it lets out is written to the audit trail, the

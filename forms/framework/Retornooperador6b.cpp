@@ -14,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-
 TFrmRetorno_Opr* FrmRetorno_Opr = nullptr;
 
 namespace {

@@ -10,7 +10,9 @@ TFrmFrmAtualizaChip* FrmFrmAtualizaChip = nullptr;
 
 TFrmFrmAtualizaChip* TFrmFrmAtualizaChip::Cria() { return TFrmMod::CriaForm<TFrmFrmAtualizaChip>(); }
 
-TFrmFrmAtualizaChip::TFrmFrmAtualizaChip(QWidget* parent) : TFrmAtualizaChip_Trn(parent) { setObjectName(QStringLiteral("FrmFrmAtualizaChip")); }
+TFrmFrmAtualizaChip::TFrmFrmAtualizaChip(QWidget* parent) : TFrmAtualizaChip_Trn(parent) {
+    setObjectName(QStringLiteral("FrmFrmAtualizaChip"));
+}
 
 void TFrmFrmAtualizaChip::IniciaCamposForm() {
     TFrmAtualizaChip_Trn::IniciaCamposForm();

@@ -9,4 +9,3 @@ void TFrmAtualizaChip_Trn::IniciaCamposForm() {
     TFrmTrn_Mod::IniciaCamposForm();
     pTransacao = &TrnAtualizaChip;
 }
-

@@ -9,4 +9,3 @@ void TFrmAutoKora_Trn::IniciaCamposForm() {
     TFrmTrn_Mod::IniciaCamposForm();
     pTransacao = &TrnAutoCapturaEstendida;
 }
-

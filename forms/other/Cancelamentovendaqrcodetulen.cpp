@@ -18,8 +18,8 @@ TFrmCancVendaQRCode* TFrmCancVendaQRCode::Cria() { return TFrmMod::CriaForm<TFrm
 TFrmCancVendaQRCode::TFrmCancVendaQRCode(QWidget* parent) : TFrmQRCode_Trn(parent) {
     setObjectName(QStringLiteral("FrmCancVendaQRCode"));
     Controles(this)
-        .Rotulo(lbDtTransacao, "lbDtTransacao", pnCaptura, {4, 76, 142, 16}, "Data da Transação:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbDtTransacao, "lbDtTransacao", pnCaptura, {4, 76, 142, 16},
+                "Data da Transação:", Ctl::Direita | Ctl::Destaque)
         .Mascara(edDtTransacao, "edDtTransacao", pnCaptura, {150, 72, 90, 24}, "99/99/9999;_", {.max = 10, .foco = 37})
         .Rotulo(lbNumDocumento, "lbNumDocumento", pnCaptura, {4, 112, 142, 16}, "NSU:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edNumDocumento, "edNumDocumento", pnCaptura, {150, 108, 80, 24}, {.max = 6, .foco = 18});

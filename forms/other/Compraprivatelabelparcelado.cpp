@@ -10,11 +10,11 @@
 
 TFrmCpPrivLabel_Parcelado::TFrmCpPrivLabel_Parcelado(QWidget* parent) : TFrmPrivLabel_Trn(parent) {
     Controles(this)
-        .Rotulo(lbNumParcelas, "lbNumParcelas", pnCaptura, {0, 80, 150, 16}, "Número de Parcelas:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbNumParcelas, "lbNumParcelas", pnCaptura, {0, 80, 150, 16},
+                "Número de Parcelas:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edNumParcelas, "edNumParcelas", pnCaptura, {154, 76, 30, 24}, {.max = 2, .foco = 23})
-        .Rotulo(lbDiasPrimParc, "lbDiasPrimParc", pnCaptura, {0, 120, 150, 16}, "Dias 1ª Parcela:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbDiasPrimParc, "lbDiasPrimParc", pnCaptura, {0, 120, 150, 16},
+                "Dias 1ª Parcela:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edDiasPrimParc, "edDiasPrimParc", pnCaptura, {154, 116, 40, 24}, {.max = 3, .foco = 2631});
     SoDigitos(edNumParcelas);
     SoDigitos(edDiasPrimParc);

@@ -40,8 +40,7 @@ void TFrmCpPrivLabel_ParcParc::btConfirmaClick() {
         nome = "FrmCpPrivLabel_ParcLoja";
         criado = CriaExecutaForm<TFrmCpPrivLabel_ParcLoja>(this, FrmCpPrivLabel_ParcLoja);
     }
-    if (!criado)
-        CaixaMensagem(FormataMensagem(Mensagem(802), nome), Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
+    if (!criado) CaixaMensagem(FormataMensagem(Mensagem(802), nome), Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
 }
 
 // Typed by the operator: no amount from the host.

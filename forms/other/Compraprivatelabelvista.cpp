@@ -11,7 +11,9 @@ TFrmCpPrivLabel_Vista* FrmCpPrivLabel_Vista = nullptr;
 
 TFrmCpPrivLabel_Vista* TFrmCpPrivLabel_Vista::Cria() { return TFrmMod::CriaForm<TFrmCpPrivLabel_Vista>(); }
 
-TFrmCpPrivLabel_Vista::TFrmCpPrivLabel_Vista(QWidget* parent) : TFrmPrivLabel_Trn(parent) { setObjectName(QStringLiteral("FrmCpPrivLabel_Vista")); }
+TFrmCpPrivLabel_Vista::TFrmCpPrivLabel_Vista(QWidget* parent) : TFrmPrivLabel_Trn(parent) {
+    setObjectName(QStringLiteral("FrmCpPrivLabel_Vista"));
+}
 
 void TFrmCpPrivLabel_Vista::IniciaCamposForm() {
     TFrmPrivLabel_Trn::IniciaCamposForm();

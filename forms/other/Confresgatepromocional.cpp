@@ -45,7 +45,8 @@ void TFrmConfResgateProm::VerificaGravaCamposTrnAprovada() {
     const struct {
         const char* chave;
         int campo;
-    } valores[] = {{"IdHost=", CAMPO_RESGATE_VALOR_1}, {"Res[0]=", CAMPO_RESGATE_VALOR_2}, {"dHost=", CAMPO_RESGATE_VALOR_3}};
+    } valores[] = {
+        {"IdHost=", CAMPO_RESGATE_VALOR_1}, {"Res[0]=", CAMPO_RESGATE_VALOR_2}, {"dHost=", CAMPO_RESGATE_VALOR_3}};
     for (const auto& v : valores) {
         const QString valor = ValorChave(dados, QString::fromLatin1(v.chave));
         if (!valor.isEmpty() && !Campos::Grava(v.campo, valor)) return;

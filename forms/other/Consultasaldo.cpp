@@ -10,7 +10,9 @@ TFrmConsSaldo* FrmConsSaldo = nullptr;
 
 TFrmConsSaldo* TFrmConsSaldo::Cria() { return TFrmMod::CriaForm<TFrmConsSaldo>(); }
 
-TFrmConsSaldo::TFrmConsSaldo(QWidget* parent) : TFrmConsultaSaldo_Trn(parent) { setObjectName(QStringLiteral("FrmConsSaldo")); }
+TFrmConsSaldo::TFrmConsSaldo(QWidget* parent) : TFrmConsultaSaldo_Trn(parent) {
+    setObjectName(QStringLiteral("FrmConsSaldo"));
+}
 
 void TFrmConsSaldo::IniciaCamposForm() {
     TFrmConsultaSaldo_Trn::IniciaCamposForm();

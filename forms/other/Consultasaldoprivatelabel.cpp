@@ -11,7 +11,9 @@ TFrmPrivLabel_ConsSaldo* FrmPrivLabel_ConsSaldo = nullptr;
 
 TFrmPrivLabel_ConsSaldo* TFrmPrivLabel_ConsSaldo::Cria() { return TFrmMod::CriaForm<TFrmPrivLabel_ConsSaldo>(); }
 
-TFrmPrivLabel_ConsSaldo::TFrmPrivLabel_ConsSaldo(QWidget* parent) : TFrmPrivLabel_Trn(parent) { setObjectName(QStringLiteral("FrmPrivLabel_ConsSaldo")); }
+TFrmPrivLabel_ConsSaldo::TFrmPrivLabel_ConsSaldo(QWidget* parent) : TFrmPrivLabel_Trn(parent) {
+    setObjectName(QStringLiteral("FrmPrivLabel_ConsSaldo"));
+}
 
 void TFrmPrivLabel_ConsSaldo::IniciaCamposForm() {
     TFrmPrivLabel_Trn::IniciaCamposForm();

@@ -15,12 +15,20 @@ TFrmCpPL_Mnu::TFrmCpPL_Mnu(QWidget* pai) : TFrmMnu_Mod(pai) {
     MensagemTitulo = 1003;
     MensagemEncerra = 330;
     Opcoes = {
-        {.mensagem = 351, .nomeForm = "FrmCpPrivLabel_Vista", .habilitada = Habilita::Produto(OffProduto::AVISTA),
+        {.mensagem = 351,
+         .nomeForm = "FrmCpPrivLabel_Vista",
+         .habilitada = Habilita::Produto(OffProduto::AVISTA),
          .executa = RodaForm<TFrmCpPrivLabel_Vista>(FrmCpPrivLabel_Vista)},
-        {.mensagem = 352, .nomeForm = "FrmCpPrivLabel_ParcParc",
-         .habilitada = [] { return Produto.em(OffProduto::CREDITO_ADM) == '1' || Produto.em(OffProduto::CREDITO_LOJISTA) == '1'; },
+        {.mensagem = 352,
+         .nomeForm = "FrmCpPrivLabel_ParcParc",
+         .habilitada =
+             [] {
+                 return Produto.em(OffProduto::CREDITO_ADM) == '1' || Produto.em(OffProduto::CREDITO_LOJISTA) == '1';
+             },
          .executa = RodaForm<TFrmCpPrivLabel_ParcParc>(FrmCpPrivLabel_ParcParc)},
-        {.mensagem = 353, .nomeForm = "FrmPrivLabel_PreDatado", .habilitada = Habilita::Produto(OffProduto::DEBITO_PREDATADO),
+        {.mensagem = 353,
+         .nomeForm = "FrmPrivLabel_PreDatado",
+         .habilitada = Habilita::Produto(OffProduto::DEBITO_PREDATADO),
          .executa = RodaForm<TFrmPrivLabel_PreDatado>(FrmPrivLabel_PreDatado)},
     };
 }

@@ -26,15 +26,16 @@ TFrmOutros_Mnu* FrmOutros_Mnu = nullptr;
 
 namespace {
 // The chip tags the redemption asks of a chip card, as an R service.
-constexpr char kServicoRResgate[] = "R1000020100000000000000000000000000000000100000000000000000000000038829F279F269F36959F"
-                                    "349F379F335F289F109A000";
+constexpr char kServicoRResgate[] =
+    "R1000020100000000000000000000000000000000100000000000000000000000038829F279F269F36959F"
+    "349F379F335F289F109A000";
 
 struct OpcaoOutros {
-    const char* tipo;      // product kind of the O entries that enable it
-    int tipoLista;         // kind passed to the product choice
-    int mensagem;          // caption
-    bool consultaBins;     // identifies the card's acquirer first
-    const char* nomeForm;  // for message 802
+    const char* tipo;       // product kind of the O entries that enable it
+    int tipoLista;          // kind passed to the product choice
+    int mensagem;           // caption
+    bool consultaBins;      // identifies the card's acquirer first
+    const char* nomeForm;   // for message 802
     bool (*roda)(QDialog*); // runs the form with the menu as parent; false when none was made
 };
 
@@ -210,8 +211,8 @@ void TFrmOutros_Mnu::OpcaoClick(int n) {
 // A list offering the balance query, the chip update and a named crediário consultation.
 static QDialog* FormGaleriaOutros() {
     QByteArray o = QByteArray("000000") + QByteArray("2026120501");
-    const char* entradas[][3] = {{"0033", "33", "CONSULTA SALDO"}, {"00AC", "AC", "ATUALIZA CHIP"},
-                                 {"0001", "01", "CONSULTA CREDIARIO LOJA"}};
+    const char* entradas[][3] = {
+        {"0033", "33", "CONSULTA SALDO"}, {"00AC", "AC", "ATUALIZA CHIP"}, {"0001", "01", "CONSULTA CREDIARIO LOJA"}};
     o += char(3);
     o += char(0);
     for (const auto& e : entradas)

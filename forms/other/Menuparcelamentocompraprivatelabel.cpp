@@ -14,9 +14,12 @@ TFrmFinCpPL_Mnu::TFrmFinCpPL_Mnu(QWidget* pai) : TFrmMnu_Mod(pai) {
     MensagemTitulo = 1008;
     MensagemEncerra = 330;
     Opcoes = {
-        {.mensagem = 2612, .nomeForm = "FrmCpPrivLabel_ParcAdm", .habilitada = Habilita::Produto(OffProduto::CREDITO_ADM),
+        {.mensagem = 2612,
+         .nomeForm = "FrmCpPrivLabel_ParcAdm",
+         .habilitada = Habilita::Produto(OffProduto::CREDITO_ADM),
          .executa = RodaForm<TFrmCpPrivLabel_ParcAdm>(FrmCpPrivLabel_ParcAdm)},
-        {.mensagem = 2613, .nomeForm = "FrmCpPrivLabel_ParcLoja",
+        {.mensagem = 2613,
+         .nomeForm = "FrmCpPrivLabel_ParcLoja",
          .habilitada = Habilita::Produto(OffProduto::CREDITO_LOJISTA),
          .executa = RodaForm<TFrmCpPrivLabel_ParcLoja>(FrmCpPrivLabel_ParcLoja)},
     };

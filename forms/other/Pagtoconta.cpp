@@ -133,8 +133,8 @@ bool TFrmPagtoConta_Trn::GravaCamposPontal() {
     ModoEntrada = edDocumento->text().size() == 44 ? QStringLiteral("0") : QStringLiteral("1");
     return Campos::Grava(CAMPO_MODO_CODIGO_BARRAS, ModoEntrada) &&
            Campos::Grava(CAMPO_CODIGO_BARRAS, edDocumento->text()) &&
-           Campos::Grava(CAMPO_ORIGEM_CODIGO_BARRAS, ModoEntrada == QLatin1String("0") ? QStringLiteral("1")
-                                                                                        : QStringLiteral("0"));
+           Campos::Grava(CAMPO_ORIGEM_CODIGO_BARRAS,
+                         ModoEntrada == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void TFrmPagtoConta_Trn::btConfirmaClick() {

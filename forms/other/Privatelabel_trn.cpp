@@ -31,9 +31,12 @@ bool TFrmPrivLabel_Trn::FiltraEvento(QObject* obj, QEvent* ev) {
         if (ed && soDigitos_.contains(ed)) {
             auto* k = static_cast<QKeyEvent*>(ev);
             char c = 0;
-            if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) c = 13;
-            else if (k->key() == Qt::Key_Backspace) c = 8;
-            else if (k->text().size() == 1 && k->text()[0].unicode() < 256) c = ValKeyBoard(char(uchar(k->text()[0].unicode())));
+            if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
+                c = 13;
+            else if (k->key() == Qt::Key_Backspace)
+                c = 8;
+            else if (k->text().size() == 1 && k->text()[0].unicode() < 256)
+                c = ValKeyBoard(char(uchar(k->text()[0].unicode())));
             if (c != 0 && c != 8 && c != 13 && !(c >= '0' && c <= '9')) return true;
             if (c != 0) TeclaAceita(ed, c);
         }

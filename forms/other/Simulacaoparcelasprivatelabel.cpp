@@ -9,9 +9,7 @@
 
 TFrmCpPrivLabel_SimulParc* FrmCpPrivLabel_SimulParc = nullptr;
 
-TFrmCpPrivLabel_SimulParc* TFrmCpPrivLabel_SimulParc::Cria() {
-    return TFrmMod::CriaForm<TFrmCpPrivLabel_SimulParc>();
-}
+TFrmCpPrivLabel_SimulParc* TFrmCpPrivLabel_SimulParc::Cria() { return TFrmMod::CriaForm<TFrmCpPrivLabel_SimulParc>(); }
 
 TFrmCpPrivLabel_SimulParc::TFrmCpPrivLabel_SimulParc(QWidget* parent) : TFrmCpPrivLabel_Parcelado(parent) {
     setObjectName(QStringLiteral("FrmCpPrivLabel_SimulParc"));

@@ -13,7 +13,9 @@ TFrmAdm_CnfPar* FrmAdm_CnfPar = nullptr;
 
 TFrmAdm_CnfPar* TFrmAdm_CnfPar::Cria() { return TFrmMod::CriaForm<TFrmAdm_CnfPar>(); }
 
-TFrmAdm_CnfPar::TFrmAdm_CnfPar(QWidget* parent) : TFrmPar_Cnf(parent) { setObjectName(QStringLiteral("FrmAdm_CnfPar")); }
+TFrmAdm_CnfPar::TFrmAdm_CnfPar(QWidget* parent) : TFrmPar_Cnf(parent) {
+    setObjectName(QStringLiteral("FrmAdm_CnfPar"));
+}
 
 void TFrmAdm_CnfPar::IniciaCamposForm() {
     TFrmPar_Cnf::IniciaCamposForm();

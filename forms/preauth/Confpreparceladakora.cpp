@@ -17,11 +17,11 @@ TFrmPar_Cnf* TFrmPar_Cnf::Cria() { return TFrmMod::CriaForm<TFrmPar_Cnf>(); }
 TFrmPar_Cnf::TFrmPar_Cnf(QWidget* parent) : TFrmCnf_Pre(parent) {
     setObjectName(QStringLiteral("FrmPar_Cnf"));
     Controles(this)
-        .Rotulo(lbNumParcelas, "lbNumParcelas", pnCaptura, {263, 84, 148, 15}, "Número de Parcelas:",
-                Ctl::Direita | Ctl::Transparente)
+        .Rotulo(lbNumParcelas, "lbNumParcelas", pnCaptura, {263, 84, 148, 15},
+                "Número de Parcelas:", Ctl::Direita | Ctl::Transparente)
         .Edicao(edNumParcelas, "edNumParcelas", pnCaptura, {440, 80, 41, 24}, {.max = 2, .foco = 23});
-    OrdemTab({edValor, edTaxaEmbarque, edTaxaServico, edNumParcelas, edDataTransacao, edCodAutorizacao,
-              edNumDocumento, edCodEmpresa, btConfirma, btRetorna});
+    OrdemTab({edValor, edTaxaEmbarque, edTaxaServico, edNumParcelas, edDataTransacao, edCodAutorizacao, edNumDocumento,
+              edCodEmpresa, btConfirma, btRetorna});
 }
 
 bool TFrmPar_Cnf::FiltraEvento(QObject* obj, QEvent* ev) {

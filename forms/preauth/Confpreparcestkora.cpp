@@ -13,7 +13,9 @@ TFrmEst_CnfPar* FrmEst_CnfPar = nullptr;
 
 TFrmEst_CnfPar* TFrmEst_CnfPar::Cria() { return TFrmMod::CriaForm<TFrmEst_CnfPar>(); }
 
-TFrmEst_CnfPar::TFrmEst_CnfPar(QWidget* parent) : TFrmPar_Cnf(parent) { setObjectName(QStringLiteral("FrmEst_CnfPar")); }
+TFrmEst_CnfPar::TFrmEst_CnfPar(QWidget* parent) : TFrmPar_Cnf(parent) {
+    setObjectName(QStringLiteral("FrmEst_CnfPar"));
+}
 
 void TFrmEst_CnfPar::IniciaCamposForm() {
     TFrmPar_Cnf::IniciaCamposForm();

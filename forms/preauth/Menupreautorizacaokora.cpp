@@ -15,15 +15,18 @@ TFrmPreAut_Mnu::TFrmPreAut_Mnu(QWidget* pai) : TFrmMnu_Mod(pai) {
     setObjectName(QStringLiteral("FrmPreAut_Mnu"));
     MensagemTitulo = 438;
     MensagemEncerra = 330;
-    const CondicaoMenu captura = Habilita::Terminal(PONTAL_TRANSACAO_HABILITADA_CARTAO_CAPTURA_PRE,
-                                                    INTPOS_TRANSACAO_HABILITADA_CAPTURA_PRE);
+    const CondicaoMenu captura =
+        Habilita::Terminal(PONTAL_TRANSACAO_HABILITADA_CARTAO_CAPTURA_PRE, INTPOS_TRANSACAO_HABILITADA_CAPTURA_PRE);
     Opcoes = {
         {.mensagem = 343,
          .nomeForm = "FrmPre_Pre",
          .habilitada = Habilita::Terminal(PONTAL_TRANSACAO_HABILITADA_CARTAO_PRE_AUTORIZ,
                                           INTPOS_TRANSACAO_HABILITADA_PRE_AUTORIZACAO),
          .executa = RodaForm<TFrmPre_Pre>(FrmPre_Pre)},
-        {.mensagem = 345, .nomeForm = "FrmVis_Cnf", .habilitada = captura, .executa = RodaForm<TFrmVis_Cnf>(FrmVis_Cnf)},
+        {.mensagem = 345,
+         .nomeForm = "FrmVis_Cnf",
+         .habilitada = captura,
+         .executa = RodaForm<TFrmVis_Cnf>(FrmVis_Cnf)},
         {.mensagem = 346,
          .nomeForm = "FrmAdm_CnfPar",
          .habilitada = captura,

@@ -22,11 +22,11 @@ TFrmPre_Trn::TFrmPre_Trn(QWidget* parent) : TFrmTrn_Mod(parent) {
     lbValor->move(72, 36);
     edValor->move(144, edValor->y());
     Controles(this)
-        .Rotulo(lbTaxaEmbarque, "lbTaxaEmbarque", pnCaptura, {263, 36, 148, 15}, "Taxa de Embarque:",
-                Ctl::Direita | Ctl::Transparente)
+        .Rotulo(lbTaxaEmbarque, "lbTaxaEmbarque", pnCaptura, {263, 36, 148, 15},
+                "Taxa de Embarque:", Ctl::Direita | Ctl::Transparente)
         .Edicao(edTaxaEmbarque, "edTaxaEmbarque", pnCaptura, {440, 32, 101, 24}, {.max = 10, .valor = true})
-        .Rotulo(lbTaxaServico, "lbTaxaServico", pnCaptura, {8, 84, 130, 15}, "Taxa de Serviço:",
-                Ctl::Direita | Ctl::Transparente)
+        .Rotulo(lbTaxaServico, "lbTaxaServico", pnCaptura, {8, 84, 130, 15},
+                "Taxa de Serviço:", Ctl::Direita | Ctl::Transparente)
         .Edicao(edTaxaServico, "edTaxaServico", pnCaptura, {144, 80, 101, 24}, {.max = 10, .valor = true});
     OrdemTab({edValor, edTaxaEmbarque, edTaxaServico, btConfirma, btRetorna});
     LigaEntrada(edTaxaServico, [this] { edTaxaServicoEnter(); });

@@ -206,9 +206,8 @@ QStringList TFrmImprime_Mod::MontaTexto() {
     }
     if (Campos::Preenchido(CAMPO_SERVICOS_GUARDADOS)) {
         ImprimeCupom = false;
-        return LinhasServicoArroba(QString::fromLatin1(Campos::LeBytes(CAMPO_SERVICOS_GUARDADOS, TAM_SERVICO_TEXTO)
-                                                           .split('\0')
-                                                           .value(0)));
+        return LinhasServicoArroba(
+            QString::fromLatin1(Campos::LeBytes(CAMPO_SERVICOS_GUARDADOS, TAM_SERVICO_TEXTO).split('\0').value(0)));
     }
     if (Campos::Preenchido(CAMPO_CONSULTA_PLANO)) {
         TDadosCupomPlano d;
@@ -244,12 +243,24 @@ void TFrmImprime_Mod::btRetornaClick() {
 static QDialog* FormGaleriaImprime() {
     Campos::Limpa(CAMPO_QTD_LINHAS_CUPOM);
     Campos::Limpa(CAMPO_SERVICOS_GUARDADOS);
-    const QString cabecalho = QStringLiteral("00" "1205" "103000") + QString(9, QLatin1Char('0')) +
-                              QStringLiteral("PLANO CONSULTA ") + QStringLiteral("123456") + QString(19, QLatin1Char(' ')) +
+    const QString cabecalho = QStringLiteral("00"
+                                             "1205"
+                                             "103000") +
+                              QString(9, QLatin1Char('0')) + QStringLiteral("PLANO CONSULTA ") +
+                              QStringLiteral("123456") + QString(19, QLatin1Char(' ')) +
                               QStringLiteral("LOJA EXEMPLO    ") + QStringLiteral("000042");
-    const QString consulta = QStringLiteral("000000100000" "01500") + QString(12, QLatin1Char('0')) +
-                             QStringLiteral("0501") + QString(14, QLatin1Char('0')) + QStringLiteral("03") +
-                             QStringLiteral("01" "0150" "000000034000" "02" "0150" "000000034000" "03" "0150"
+    const QString consulta = QStringLiteral("000000100000"
+                                            "01500") +
+                             QString(12, QLatin1Char('0')) + QStringLiteral("0501") + QString(14, QLatin1Char('0')) +
+                             QStringLiteral("03") +
+                             QStringLiteral("01"
+                                            "0150"
+                                            "000000034000"
+                                            "02"
+                                            "0150"
+                                            "000000034000"
+                                            "03"
+                                            "0150"
                                             "000000034000");
     const bool gravou = Campos::Grava(CAMPO_CABECALHO_RESPOSTA, cabecalho) &&
                         Campos::Grava(CAMPO_CONSULTA_PLANO, consulta) &&

@@ -14,14 +14,14 @@ class QPushButton;
 
 // What the instalment-plan coupon is made of, as the host holds it.
 struct TDadosCupomPlano {
-    QByteArray cabecalho;   // reply header (field 20017), up to 85 bytes
-    QByteArray consulta;    // consultation record (field 20019), up to 138 bytes
-    QString trilha;         // card track (10109, else 10104)
-    QString validade;       // expiry typed by the operator, MMYY; blank to take it from the track
-    QString pdv;            // point-of-sale number
-    bool lidoChip = false;  // field 10172 not "0"
-    bool online = false;    // field 10146 not blank
-    int ano = 0;            // the current year
+    QByteArray cabecalho;  // reply header (field 20017), up to 85 bytes
+    QByteArray consulta;   // consultation record (field 20019), up to 138 bytes
+    QString trilha;        // card track (10109, else 10104)
+    QString validade;      // expiry typed by the operator, MMYY; blank to take it from the track
+    QString pdv;           // point-of-sale number
+    bool lidoChip = false; // field 10172 not "0"
+    bool online = false;   // field 10146 not blank
+    int ano = 0;           // the current year
 };
 
 // The 38-column coupon of an instalment-plan consultation, one line per entry.

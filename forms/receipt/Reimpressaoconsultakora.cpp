@@ -48,8 +48,8 @@ TFrmReimpressao_Trn::TFrmReimpressao_Trn(QWidget* parent) : TFrmTrn_Mod(parent) 
     Controles(this)
         .Rotulo(lbNumDocumento, "lbNumDocumento", pnCaptura, {40, 40, 160, 16}, "NSU:", Ctl::Direita | Ctl::Destaque)
         .Edicao(edNumDocumento, "edNumDocumento", pnCaptura, {206, 36, 80, 24}, {.max = 6, .foco = 40})
-        .Rotulo(lbDataTransacao, "lbDataTransacao", pnCaptura, {40, 84, 160, 16}, "Data da Transação:",
-                Ctl::Direita | Ctl::Destaque)
+        .Rotulo(lbDataTransacao, "lbDataTransacao", pnCaptura, {40, 84, 160, 16},
+                "Data da Transação:", Ctl::Direita | Ctl::Destaque)
         .Mascara(edDataTransacao, "edDataTransacao", pnCaptura, {206, 80, 90, 24}, "99/99/9999;_",
                  {.max = 10, .foco = 1500})
         .Rotulo(lbVia, "lbVia", pnCaptura, {40, 128, 160, 16}, "Via a ser Reimpressa:", Ctl::Direita | Ctl::Destaque)
@@ -151,8 +151,7 @@ bool TFrmReimpressao_Trn::FiltraEvento(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::KeyPress && (obj == edNumDocumento || obj == cbListaVias)) {
         const char tecla = TeclaDigitada(static_cast<QKeyEvent*>(ev));
         if (tecla != 0) {
-            const bool engolida =
-                obj == edNumDocumento ? edNumDocumentoKeyPress(tecla) : cbListaViasKeyPress(tecla);
+            const bool engolida = obj == edNumDocumento ? edNumDocumentoKeyPress(tecla) : cbListaViasKeyPress(tecla);
             if (engolida) return true;
         }
     }

@@ -156,7 +156,9 @@ bool VerificaSeDeuHorarioBaixaTecnica(const QString& agora, const QString& ultim
     return passados >= minutos;
 }
 
-bool VerificaMontaDadosRealizaBaixaTecnica(QLabel* mensagem) { return VerificaMontaDadosRealizaBaixaTecnica(true, mensagem); }
+bool VerificaMontaDadosRealizaBaixaTecnica(QLabel* mensagem) {
+    return VerificaMontaDadosRealizaBaixaTecnica(true, mensagem);
+}
 
 bool VerificaMontaDadosRealizaBaixaTecnica(bool bVerificaHorario, QLabel* mensagem) {
     const QString agora = Plataforma::Agora().toString(QString::fromLatin1(kFormatoData));
@@ -197,8 +199,8 @@ bool VerificaMontaDadosRealizaBaixaTecnica(bool bVerificaHorario, QLabel* mensag
         if (bVerificaHorario && agora != ultimaVerificacao) GravaChave(kUltimaVerificacao, agora);
     } else {
         const qsizetype fim = bloco125.indexOf('\0');
-        itensGravados = itensGravados && (ok125 ? GravaItem(1, fim < 0 ? bloco125 : bloco125.left(fim))
-                                                : GravaItensSemPinpad());
+        itensGravados =
+            itensGravados && (ok125 ? GravaItem(1, fim < 0 ? bloco125 : bloco125.left(fim)) : GravaItensSemPinpad());
         MontaBufferDadosDUKPTBaixaTecnica();
         // Items the store refused would report another pinpad: nothing is sent.
         resultado = itensGravados && EnviaBaixaTecnica(mensagem);

@@ -13,8 +13,7 @@ namespace {
 
 const char kModulo[] = "Kora41.bpl";
 
-int Numero(const QByteArray& texto)
-{
+int Numero(const QByteArray& texto) {
     bool ok = false;
     const int v = texto.trimmed().toInt(&ok);
     return ok && !texto.trimmed().isEmpty() ? v : -1;
@@ -22,18 +21,15 @@ int Numero(const QByteArray& texto)
 
 void AuditaModulo(const QString& formato) { Audita(FormataMensagem(formato, kModulo)); }
 
-template <class... A> void AuditaModulo(const QString& formato, const A&... args)
-{
+template <class... A> void AuditaModulo(const QString& formato, const A&... args) {
     Audita(FormataMensagem(formato, kModulo, args...));
 }
 
 QString Preenche4(const QString& codigo) { return PreencherZerosEsquerda(codigo, 4); }
 
-}  // namespace
+} // namespace
 
-TConfiguracao AnalisaConfiguracao(const QByteArray& configuracao, const QByteArray& produto,
-                                  QByteArray* tipoLido)
-{
+TConfiguracao AnalisaConfiguracao(const QByteArray& configuracao, const QByteArray& produto, QByteArray* tipoLido) {
     const qsizetype sep = configuracao.indexOf(';');
     if (sep < 0) return TConfiguracao::SemSeparador;
     const QByteArray tipo = configuracao.left(sep);
@@ -47,8 +43,7 @@ TConfiguracao AnalisaConfiguracao(const QByteArray& configuracao, const QByteArr
     return TConfiguracao::ProdutoNaoHabilitado;
 }
 
-int ExecutaConsultaConversaoMoeda(const TFormConversao& form)
-{
+int ExecutaConsultaConversaoMoeda(const TFormConversao& form) {
     AuditaModulo(QStringLiteral("Modulo %s : Entrou ExecutaConsultaConversaoMoeda"));
     const int resultado = [&]() -> int {
         QByteArray config = Campos::LeBytes(CAMPO_CONFIGURACAO_DCC, 255);
@@ -76,8 +71,7 @@ int ExecutaConsultaConversaoMoeda(const TFormConversao& form)
                                         "para Conversao de Moeda: [%s]"),
                          produto);
             return -1;
-        case TConfiguracao::Habilitado:
-            break;
+        case TConfiguracao::Habilitado: break;
         }
 
         if (!Campos::Grava(CAMPO_CODIGO_REQUISICAO, QStringLiteral("52"))) return -1;
@@ -98,8 +92,7 @@ int ExecutaConsultaConversaoMoeda(const TFormConversao& form)
     return resultado;
 }
 
-bool VerificaConverteMoeda(const TFormConversao& form)
-{
+bool VerificaConverteMoeda(const TFormConversao& form) {
     AuditaModulo(QStringLiteral("Modulo %s : Entrou VerificaConverteMoeda"));
     bool resultado = true;
     Campos::Limpa(CAMPO_DCC_053);
@@ -133,4 +126,4 @@ bool VerificaConverteMoeda(const TFormConversao& form)
     return resultado;
 }
 
-}  // namespace Conversaomoedakora
+} // namespace Conversaomoedakora

@@ -43,4 +43,4 @@ MOEDA_API bool VerificaConverteMoeda(const TFormConversao& form);
 // before its own authorization.
 MOEDA_API int ExecutaConsultaConversaoMoeda(const TFormConversao& form);
 
-}  // namespace Conversaomoedakora
+} // namespace Conversaomoedakora

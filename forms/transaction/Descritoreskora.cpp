@@ -8,8 +8,8 @@ TTransacao TrnCompraCredito, TrnSimulacaoCrediarioCRD, TrnBaixaTecnica, TrnConsu
     TrnConsultaConversaoMoeda, TrnDebito, TrnDebitoParcelado, TrnCancelamento, TrnConsultaCredito, TrnConsultaAVS,
     TrnCompraPrivateLabel, TrnConsultaCDC, TrnConfirmacaoPreAut, TrnPreAutorizacaoCredito, TrnReimpressaoKora,
     TrnConsultaCodBarras, TrnPagamentoConta, TrnPagtoFaturaPrivateLabel, TrnConfResgatePromocional,
-    TrnResgatePromocional, TrnConsultaSaldo, TrnAtualizaChip, TrnAutoCapturaEstendida, TrnVendaCD,
-    TrnCancelamentoCD, TrnDebParcComEntrada;
+    TrnResgatePromocional, TrnConsultaSaldo, TrnAtualizaChip, TrnAutoCapturaEstendida, TrnVendaCD, TrnCancelamentoCD,
+    TrnDebParcComEntrada;
 
 namespace Debitotrnkora {
 char pDataPreCDC[TAM_DATA_PRE_CDC];
@@ -36,8 +36,8 @@ struct E {
     uint16_t tamanho = 0;
 };
 
-constexpr uint16_t VAL = 4;   // amount format
-constexpr uint16_t DATA = 8;  // date format
+constexpr uint16_t VAL = 4;  // amount format
+constexpr uint16_t DATA = 8; // date format
 constexpr uint8_t PARC = 0x04;
 constexpr uint8_t VIRG = 0x2C;
 constexpr uint8_t PVIRG = 0x3B;
@@ -53,6 +53,8 @@ using namespace Debitotrnkora;
 namespace Cnc = Cancelamentotrnkora;
 namespace Avs = Consavskora;
 
+// The request layouts stay packed: one descriptor, one paragraph.
+// clang-format off
 const E kCompraCredito[] = {{10112}, {10171}, {10158}, {10104}, {1003, nullptr, VAL}, {10193, "001:"},
     {10194, "002:"}, {10147, "003:"}, {10149, "004:"}, {10146, "007:"}, {10196, "008:"}, {10198, "012:"},
     {10151, "013:"}, {10156, "014:"}, {1017, "015:"}, {10201, "037:"}, {10221, "040:"}, {10222, "041:"},
@@ -165,6 +167,7 @@ const E kCancelamentoCD[] = {{10112}, {10171}, {10103}, {0, kVazio}, {10304}, {1
 const E kDebParcComEntrada[] = {{10112}, {10171}, {1003, nullptr, VAL}, {10104}, {10146}, {0, kDois, 0, PARC},
     {10132, nullptr, 0, PARC}, {1017, nullptr, 0, PARC}, {10153}, {10225, "099:"}, {10454, "TRAT:"},
     {10176, nullptr, 0, FIM}};
+// clang-format on
 
 struct Definicao {
     const char* nome;
@@ -175,7 +178,8 @@ struct Definicao {
     size_t n;
 };
 
-#define KORA_DEF(nome, cod, flag, tabela) {#nome, &nome, cod, flag, tabela, std::size(tabela)}
+#define KORA_DEF(nome, cod, flag, tabela)                                                                              \
+    { #nome, &nome, cod, flag, tabela, std::size(tabela) }
 const Definicao kDefinicoes[] = {
     KORA_DEF(TrnCompraCredito, 240, 1, kCompraCredito),
     KORA_DEF(TrnSimulacaoCrediarioCRD, 63, 0, kSimulacaoCrediarioCRD),
@@ -320,8 +324,7 @@ void DefineDataPreCDCCancelamento(const QByteArray& texto) {
 void DefineComplementoBloco(const QByteArray& complemento, const QByteArray& bloco) {
     DefineTextoVariavel(Consavskora::Complemento, TAM_COMPLEMENTO, complemento);
     DefineTextoVariavel(Consavskora::Bloco, TAM_BLOCO, bloco);
-    DefineTamanhoVariavel(TrnConsultaAVS, Consavskora::Complemento,
-                          uint16_t(std::strlen(Consavskora::Complemento)));
+    DefineTamanhoVariavel(TrnConsultaAVS, Consavskora::Complemento, uint16_t(std::strlen(Consavskora::Complemento)));
     DefineTamanhoVariavel(TrnConsultaAVS, Consavskora::Bloco, uint16_t(std::strlen(Consavskora::Bloco)));
 }
 

@@ -49,11 +49,11 @@ extern char pDataPreCDC[TAM_DATA_PRE_CDC];
 namespace Cancelamentotrnkora {
 extern char pDataPreCDC[TAM_DATA_PRE_CDC];
 extern char DataCancelamento[TAM_DATA_CANCELAMENTO];
-}
+} // namespace Cancelamentotrnkora
 namespace Consavskora {
 extern char Complemento[TAM_COMPLEMENTO];
 extern char Bloco[TAM_BLOCO];
-}
+} // namespace Consavskora
 
 // (Re)builds every descriptor as stored: texts pointed at, run-time lengths 0.
 // Runs once when the library loads.

@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-
 TFrmTrn_Mod* FrmTrn_Mod = nullptr;
 bool bControlaKeyPreview = true;
 
@@ -95,8 +94,7 @@ bool ConverteValor(const QString& texto, double& valor) {
     }
     if (inteira.isEmpty() && fracao.isEmpty()) return false;
     bool ok = false;
-    const double v =
-        (QStringLiteral("0") + inteira + QStringLiteral(".") + fracao + QStringLiteral("0")).toDouble(&ok);
+    const double v = (QStringLiteral("0") + inteira + QStringLiteral(".") + fracao + QStringLiteral("0")).toDouble(&ok);
     if (!ok) return false;
     valor = negativo ? -v : v;
     return true;
@@ -191,7 +189,8 @@ TFrmTrn_Mod::TFrmTrn_Mod(QWidget* parent) : TFrmMod(parent) {
                 "O CLIENTE PODE ESCOLHER PAGAR NA MOEDA DE SEU PAÍS E O ESTABELECIMENTO RECEBERÁ O VALOR EM REAIS",
                 Ctl::Centro | Ctl::Quebra | Ctl::Destaque)
         .Painel(pnBotoes, "pnBotoes", this, {111, 330, 400, 40}, Ctl::Cinza)
-        .Botao(btConfirma, "btConfirma", pnBotoes, {31, 5, 121, 30}, "&1 - Confirma", {.foco = 46, .estilo = Ctl::Oculto})
+        .Botao(btConfirma, "btConfirma", pnBotoes, {31, 5, 121, 30}, "&1 - Confirma",
+               {.foco = 46, .estilo = Ctl::Oculto})
         .Botao(btRetorna, "btRetorna", pnBotoes, {248, 5, 121, 30}, "&9 - Cancela", {.foco = 48})
         .Temporizador(TClique, "TClique", 1);
     Liga(btConfirma, &QPushButton::clicked, [this] { btConfirmaClick(); });
@@ -210,7 +209,7 @@ void TFrmTrn_Mod::LigaEditValor(QLineEdit* ed) {
 
 bool TFrmTrn_Mod::FiltraEvento(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::KeyPress && !repassandoTecla_ && obj->isWidgetType() &&
-               static_cast<QWidget*>(obj)->window() == this) {
+        static_cast<QWidget*>(obj)->window() == this) {
         auto* k = static_cast<QKeyEvent*>(ev);
         char c = CaractereTecla(k);
         if (c != 0) {

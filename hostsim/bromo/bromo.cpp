@@ -67,8 +67,8 @@ bool ProcuraServico(int indice, int campo, char letra, const QString& codigo, ch
                     int* tamanho) {
     if (tamanho) *tamanho = 0;
     if (!CampoValido(campo, indice)) return false;
-    const auto t = hostsim::LocalizaServico(estado().campos.le(uint16_t(campo), uint16_t(indice)), letra,
-                                            Latin1(codigo));
+    const auto t =
+        hostsim::LocalizaServico(estado().campos.le(uint16_t(campo), uint16_t(indice)), letra, Latin1(codigo));
     if (!t) return false;
     const int n = buffer ? std::clamp(int(t->size()), 0, std::max(capacidade, 0)) : 0;
     if (n > 0) std::memcpy(buffer, t->constData(), size_t(n));
@@ -238,16 +238,17 @@ QImage ImagemQR(const QString& texto, QSize tamanho) {
     p.setBrush(Qt::black);
     for (int y = 0; y < qr->width; ++y)
         for (int x = 0; x < qr->width; ++x)
-            if (qr->data[y * qr->width + x] & 1)
-                p.drawRect(QRectF((x + 4) * passo, (y + 4) * passo, passo, passo));
+            if (qr->data[y * qr->width + x] & 1) p.drawRect(QRectF((x + 4) * passo, (y + 4) * passo, passo, passo));
     p.end();
     QRcode_free(qr);
     return img;
 }
 
 void Mostra(QWidget* area, const QImage& imagem) {
-    if (auto* l = qobject_cast<QLabel*>(area)) l->setPixmap(QPixmap::fromImage(imagem));
-    else if (area) area->update();
+    if (auto* l = qobject_cast<QLabel*>(area))
+        l->setPixmap(QPixmap::fromImage(imagem));
+    else if (area)
+        area->update();
 }
 
 } // namespace

@@ -138,7 +138,8 @@ bool ValidaTaxaServico(const QString& valor, const QString& taxa, double taxaPro
 }
 
 bool VerificaCPF(const QString& cpf) {
-    if (auto r = hostsim::ProximaResposta(QStringLiteral("VerificaCPF"))) return r->value("result").toVariant().toBool();
+    if (auto r = hostsim::ProximaResposta(QStringLiteral("VerificaCPF")))
+        return r->value("result").toVariant().toBool();
     const QString d = RemoveFormato(cpf);
     if (d.size() != 11) return false;
     if (d.count(d[0]) == 11) return false; // 000.000.000-00 and the like pass the sums

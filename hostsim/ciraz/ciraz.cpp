@@ -101,9 +101,7 @@ int ObtemDadosPinpadAutoCapturaEstendidaTagDF70(const QString& tag, QByteArray& 
 int MontaBufferDadosDUKPTBaixaTecnica() { return Chamada(QStringLiteral("MontaBufferDadosDUKPTBaixaTecnica"), 0); }
 int PinPadSuportaFuncoesMultimidia() { return Chamada(QStringLiteral("PinPadSuportaFuncoesMultimidia"), 0); }
 
-int GeraQRCodeExibePinpad(const QString& texto) {
-    return Chamada(QStringLiteral("GeraQRCodeExibePinpad"), 0, {texto});
-}
+int GeraQRCodeExibePinpad(const QString& texto) { return Chamada(QStringLiteral("GeraQRCodeExibePinpad"), 0, {texto}); }
 
 int ComunicacaoSeguraXQ7RAtivo() { return Chamada(QStringLiteral("ComunicacaoSeguraXQ7RAtivo"), 0); }
 int VerificaGravaDadosCriptografiaXQ7R() { return Chamada(QStringLiteral("VerificaGravaDadosCriptografiaXQ7R"), 0); }

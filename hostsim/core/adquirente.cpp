@@ -261,8 +261,9 @@ QByteArray CodificaServicos(const QJsonArray& servicos, QString* erro) {
         QByteArray letra, texto;
         if (!TextoParaLatin1(o.value("letter").toString(), letra) || letra.size() != 1 ||
             !TextoParaLatin1(o.value("text").toString(), texto) || texto.size() > 999) {
-            if (erro) *erro = QStringLiteral("responseServices: each needs a one-letter \"letter\" and a "
-                                             "Latin-1 \"text\" of at most 999 characters");
+            if (erro)
+                *erro = QStringLiteral("responseServices: each needs a one-letter \"letter\" and a "
+                                       "Latin-1 \"text\" of at most 999 characters");
             continue;
         }
         r += letra + QByteArray::number(texto.size()).rightJustified(3, '0') + texto;

@@ -8,13 +8,12 @@ const QStringList& OperacoesRoteirizaveis() {
         "LerCartao", "LerSenha", "ProcessaDadosEmv", "FinalizaProcessoKora", "ObtemConfirmacao", "ExibeMsgPinpad",
         "RemoveCartao", "FinalizaComunicacaoPinpad", "AnalisaDadosCartao", "VerificaObtemNomePortadorCartao",
         "GravaDadosTrocaDeParametrosPinpad", "MontaBufferDadosDUKPTBaixaTecnica", "PinPadSuportaFuncoesMultimidia",
-        "GeraQRCodeExibePinpad", "ComunicacaoSeguraXQ7RAtivo", "VerificaGravaDadosCriptografiaXQ7R",
-        "ObtemDadosKora", "MontaDadosPinpad", "ObtemDadosPinpadAutoCapturaEstendidaTagDF70",
+        "GeraQRCodeExibePinpad", "ComunicacaoSeguraXQ7RAtivo", "VerificaGravaDadosCriptografiaXQ7R", "ObtemDadosKora",
+        "MontaDadosPinpad", "ObtemDadosPinpadAutoCapturaEstendidaTagDF70",
         // host dialogs and exchanges
         "FazConsultaBins", "ValidarOperador", "MontaSelecionaListaProdutos", "RealizaPerguntasCamposLPergEx",
-        "VerificaTrataCampoProdXSAV", "VerificaTrataConsultaPlanoFinanciamentoCrediario",
-        "PontalEnviarFinalizacaoEx", "PontalIniciaTransacao", "PontalLimpaUltimaTrn", "PontalCapturaCodigoEmpresa",
-        "PontalGravaArquivo",
+        "VerificaTrataCampoProdXSAV", "VerificaTrataConsultaPlanoFinanciamentoCrediario", "PontalEnviarFinalizacaoEx",
+        "PontalIniciaTransacao", "PontalLimpaUltimaTrn", "PontalCapturaCodigoEmpresa", "PontalGravaArquivo",
         // host rules
         "TransacoesHabilitadasIntPos", "TransacoesHabilitadas", "CompreSaqueHabilitado",
         "TrataServicoC_TransacoesHabilitadasTerminal", "EhCartaoEMV", "EhCartaoChipComContato", "CartaoProcessaChip",
@@ -91,28 +90,27 @@ QString AjudaOperacoes() {
 }
 
 QString RegrasAdquirente() {
-    return QStringLiteral(
-        "Simulated acquirer (AutorizaTransacao, PontalEnviarMensagem).\n"
-        "Each request is recorded under \"requests\". A reply replaces fields 1009, 1027,\n"
-        "20013, 20017 and 20026. With a reply queued (\"acquirer\"), the next one is\n"
-        "applied: \"clear\", then \"fields\", \"fieldsHex\", \"indexed\", \"indexedHex\";\n"
-        "\"responseServices\" go into field 20026 (letter, three-digit length, text);\n"
-        "\"noReply\": true leaves the reply fields empty and the call returns 1.\n"
-        "A pending reply, { \"pendingMs\": N, \"interim\": {reply keys}, ...the rest }, writes\n"
-        "\"interim\" at once, keeps the call open N ms while the event loop runs (timers,\n"
-        "operator actions, nested forms), then applies the rest. Field 10536 turning \"1\"\n"
-        "meanwhile (the operator cancelled) ends it as noReply would: the interim fields\n"
-        "stay, the call returns 1 and the request is marked \"cancelled\": true.\n"
-        "With the queue empty, by the amount (digits of the request's field 1003, else\n"
-        "the store's):\n"
-        "  ends in \"99\"  no reply: the reply fields stay empty, the call returns 1\n"
-        "  ends in \"51\"  declined: 1009 \"51\", 1027 \"TRANSACAO NEGADA\",\n"
-        "                20013 \"NEGADA - SALDO INSUFICIENTE\", 20017 \"51TRANSACAO NEGADA\"\n"
-        "  otherwise     approved: 1009 \"00\", 1027 \"TRANSACAO APROVADA\",\n"
-        "                20013 \"APROVADA AUT: <auth>\", 20017 \"00<auth><nsu>TRANSACAO APROVADA\";\n"
-        "                <nsu> is the run's count of approvals, six digits from 000001;\n"
-        "                <auth> is six digits, (nsu * 7919 + 100000) mod 1000000\n"
-        "A request without field 1003 and without an amount in the store is approved.\n");
+    return QStringLiteral("Simulated acquirer (AutorizaTransacao, PontalEnviarMensagem).\n"
+                          "Each request is recorded under \"requests\". A reply replaces fields 1009, 1027,\n"
+                          "20013, 20017 and 20026. With a reply queued (\"acquirer\"), the next one is\n"
+                          "applied: \"clear\", then \"fields\", \"fieldsHex\", \"indexed\", \"indexedHex\";\n"
+                          "\"responseServices\" go into field 20026 (letter, three-digit length, text);\n"
+                          "\"noReply\": true leaves the reply fields empty and the call returns 1.\n"
+                          "A pending reply, { \"pendingMs\": N, \"interim\": {reply keys}, ...the rest }, writes\n"
+                          "\"interim\" at once, keeps the call open N ms while the event loop runs (timers,\n"
+                          "operator actions, nested forms), then applies the rest. Field 10536 turning \"1\"\n"
+                          "meanwhile (the operator cancelled) ends it as noReply would: the interim fields\n"
+                          "stay, the call returns 1 and the request is marked \"cancelled\": true.\n"
+                          "With the queue empty, by the amount (digits of the request's field 1003, else\n"
+                          "the store's):\n"
+                          "  ends in \"99\"  no reply: the reply fields stay empty, the call returns 1\n"
+                          "  ends in \"51\"  declined: 1009 \"51\", 1027 \"TRANSACAO NEGADA\",\n"
+                          "                20013 \"NEGADA - SALDO INSUFICIENTE\", 20017 \"51TRANSACAO NEGADA\"\n"
+                          "  otherwise     approved: 1009 \"00\", 1027 \"TRANSACAO APROVADA\",\n"
+                          "                20013 \"APROVADA AUT: <auth>\", 20017 \"00<auth><nsu>TRANSACAO APROVADA\";\n"
+                          "                <nsu> is the run's count of approvals, six digits from 000001;\n"
+                          "                <auth> is six digits, (nsu * 7919 + 100000) mod 1000000\n"
+                          "A request without field 1003 and without an amount in the store is approved.\n");
 }
 
 } // namespace hostsim

@@ -24,8 +24,8 @@ QByteArray Carimbo(const QDateTime& agora) {
     const QDate d = agora.date();
     const QTime t = agora.time();
     char b[32];
-    std::snprintf(b, sizeof b, "%02d/%02d/%04d %02d:%02d:%02d.%03d", d.day(), d.month(), d.year(), t.hour(),
-                  t.minute(), t.second(), t.msec());
+    std::snprintf(b, sizeof b, "%02d/%02d/%04d %02d:%02d:%02d.%03d", d.day(), d.month(), d.year(), t.hour(), t.minute(),
+                  t.second(), t.msec());
     return b;
 }
 
@@ -73,25 +73,23 @@ bool AbreBanco(Banco& b) {
     sqlite3_busy_timeout(b.db, 2000);
     // FULL: the call returns only once the row is on disk, so a crash right
     // after it loses nothing.
-    return b.executa("PRAGMA synchronous=FULL") &&
-           b.executa("CREATE TABLE IF NOT EXISTS transacoes ("
-                     " id INTEGER PRIMARY KEY AUTOINCREMENT,"
-                     " instante TEXT NOT NULL,"
-                     " campos TEXT NOT NULL)");
+    return b.executa("PRAGMA synchronous=FULL") && b.executa("CREATE TABLE IF NOT EXISTS transacoes ("
+                                                             " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                                                             " instante TEXT NOT NULL,"
+                                                             " campos TEXT NOT NULL)");
 }
 
 } // namespace
 
 int GravaTransacao(const CamposHost& campos) {
-    const QByteArray json =
-        QJsonDocument(FotografiaCampos(campos, true)).toJson(QJsonDocument::Compact);
+    const QByteArray json = QJsonDocument(FotografiaCampos(campos, true)).toJson(QJsonDocument::Compact);
     const QByteArray instante = Plataforma::Agora().toString(Qt::ISODateWithMs).toUtf8();
     Banco b;
     if (!AbreBanco(b)) return -1;
     if (!b.executa("BEGIN IMMEDIATE")) return -2;
     sqlite3_stmt* st = nullptr;
-    bool ok = sqlite3_prepare_v2(b.db, "INSERT INTO transacoes (instante, campos) VALUES (?, ?)", -1, &st,
-                                 nullptr) == SQLITE_OK;
+    bool ok = sqlite3_prepare_v2(b.db, "INSERT INTO transacoes (instante, campos) VALUES (?, ?)", -1, &st, nullptr) ==
+              SQLITE_OK;
     ok = ok && sqlite3_bind_text(st, 1, instante.constData(), int(instante.size()), SQLITE_TRANSIENT) == SQLITE_OK;
     ok = ok && sqlite3_bind_text(st, 2, json.constData(), int(json.size()), SQLITE_TRANSIENT) == SQLITE_OK;
     ok = ok && sqlite3_step(st) == SQLITE_DONE;

@@ -98,8 +98,10 @@ QJsonObject FotografiaCampos(const CamposHost& campos, bool mascarado) {
         const QString nome = QString::number(campo);
         auto zero = elementos.find(0);
         if (zero != elementos.end() && !zero->second.isEmpty()) {
-            if (TemControle(zero->second)) fieldsHex.insert(nome, Hexa(zero->second));
-            else fields.insert(nome, QString::fromLatin1(zero->second));
+            if (TemControle(zero->second))
+                fieldsHex.insert(nome, Hexa(zero->second));
+            else
+                fields.insert(nome, QString::fromLatin1(zero->second));
         }
         const uint16_t maior = elementos.rbegin()->first;
         if (maior == 0) continue;

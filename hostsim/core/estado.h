@@ -43,12 +43,12 @@ struct HOSTSIM_API Estado {
     QList<QJsonObject> respostasAdquirente; // replies queued for the acquirer
 
     // Journal, reported by the runner under the same names.
-    QJsonArray arquivos;   // "files": one snapshot per PontalGravaArquivo
-    QJsonArray requisicoes;// "requests"
-    QJsonArray erros;      // "errors"
-    QJsonArray audit;      // "audit": the module's lines, in order
-    QJsonArray pinpad;     // "pinpad"
-    QJsonArray chamadas;   // "calls"
+    QJsonArray arquivos;               // "files": one snapshot per PontalGravaArquivo
+    QJsonArray requisicoes;            // "requests"
+    QJsonArray erros;                  // "errors"
+    QJsonArray audit;                  // "audit": the module's lines, in order
+    QJsonArray pinpad;                 // "pinpad"
+    QJsonArray chamadas;               // "calls"
     QMap<int, QString> mensagensLidas; // "messages"
 
     // Requests the built-in acquirer approved, for its NSU and authorization codes.

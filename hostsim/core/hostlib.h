@@ -70,12 +70,9 @@ HOSTSIM_API int EnviaAoAdquirente(const void* descritor, const QString& via, int
 HOSTSIM_API QByteArray CodificaServicos(const QJsonArray& servicos, QString* erro = nullptr);
 // Looks for service `letra` whose text starts with `codigo` in a services
 // record; the whole text (code included) when found.
-HOSTSIM_API std::optional<QByteArray> LocalizaServico(const QByteArray& registro, char letra,
-                                                      const QByteArray& codigo);
+HOSTSIM_API std::optional<QByteArray> LocalizaServico(const QByteArray& registro, char letra, const QByteArray& codigo);
 // The record without that service; nullopt when it was not there.
-HOSTSIM_API std::optional<QByteArray> RemoveServico(const QByteArray& registro, char letra,
-                                                    const QByteArray& codigo);
-
+HOSTSIM_API std::optional<QByteArray> RemoveServico(const QByteArray& registro, char letra, const QByteArray& codigo);
 
 // ---- Currency conversion rules (the offer of reply service Q096) ------------------
 // 0 when the reply at hand holds a usable offer, else 1.

@@ -63,7 +63,6 @@ QByteArray SaidaBytes(const QJsonObject& saidas, const QString& chave) {
     return b;
 }
 
-
 // ---- Currency conversion offer ---------------------------------------------------------
 // The acquirer's offer travels as reply service Q "096": the currency's
 // numeric code (3 digits), its letters (3), the rate in reais per unit

@@ -6,11 +6,16 @@ namespace hostsim {
 
 bool CampoSigiloso(int campo) {
     switch (campo) {
-    case 10104: case 10109: case 10110: case 10149: case 10176:
-    case 10201: case 10225: case 20001: case 20035:
-        return true;
-    default:
-        return false;
+    case 10104:
+    case 10109:
+    case 10110:
+    case 10149:
+    case 10176:
+    case 10201:
+    case 10225:
+    case 20001:
+    case 20035: return true;
+    default: return false;
     }
 }
 
@@ -110,7 +115,7 @@ QJsonValue MascaraValor(const QJsonValue& v, bool hexa, bool sigiloso) {
         if (k == QLatin1String("ini") || k == QLatin1String("hostFiles"))
             r.insert(k, it.value());
         else if (k == QLatin1String("fields") || k == QLatin1String("fieldsHex") || k == QLatin1String("indexed") ||
-            k == QLatin1String("indexedHex"))
+                 k == QLatin1String("indexedHex"))
             r.insert(k, it.value().isObject() ? QJsonValue(MascaraMapa(it.value().toObject(), h))
                                               : MascaraValor(it.value(), h, sigiloso));
         else if (entrada && k == QLatin1String("value"))
@@ -123,8 +128,6 @@ QJsonValue MascaraValor(const QJsonValue& v, bool hexa, bool sigiloso) {
 
 } // namespace
 
-QJsonObject MascaraDocumento(const QJsonObject& resultado) {
-    return MascaraValor(resultado, false, false).toObject();
-}
+QJsonObject MascaraDocumento(const QJsonObject& resultado) { return MascaraValor(resultado, false, false).toObject(); }
 
 } // namespace hostsim

@@ -87,10 +87,11 @@ int Desk(const QString& modulo) {
                          WIFSIGNALED(status) ? WTERMSIG(status) : 0);
             return 1;
         }
-        const QString como = WIFSIGNALED(status) ? QStringLiteral("crashed (signal %1, %2)")
-                                                       .arg(WTERMSIG(status))
-                                                       .arg(QString::fromLocal8Bit(strsignal(WTERMSIG(status))))
-                                                 : QStringLiteral("ended the desk (status %1)").arg(WEXITSTATUS(status));
+        const QString como = WIFSIGNALED(status)
+                                 ? QStringLiteral("crashed (signal %1, %2)")
+                                       .arg(WTERMSIG(status))
+                                       .arg(QString::fromLocal8Bit(strsignal(WTERMSIG(status))))
+                                 : QStringLiteral("ended the desk (status %1)").arg(WEXITSTATUS(status));
         op.aviso = QStringLiteral("The module %1%2. The desk started again with a fresh host; "
                                   "the recording so far is kept, its last step being the one that failed.")
                        .arg(como, " during " + onde);

@@ -31,8 +31,10 @@ bool LuhnValido(const QByteArray& d) {
 qsizetype TrocaResto(QByteArray& r, qsizetype p, int mantem) {
     for (int k = 0; p < r.size() && r[p] != ' ' && r[p] != ';' && r[p] != '|'; ++p, ++k) {
         if (k < mantem) continue;
-        if (Digito(r[p])) r[p] = char('0' + (r[p] - '0' + 1) % 10);
-        else if ((r[p] >= 'A' && r[p] <= 'Z') || (r[p] >= 'a' && r[p] <= 'z')) r[p] = 'X';
+        if (Digito(r[p]))
+            r[p] = char('0' + (r[p] - '0' + 1) % 10);
+        else if ((r[p] >= 'A' && r[p] <= 'Z') || (r[p] >= 'a' && r[p] <= 'z'))
+            r[p] = 'X';
     }
     return p;
 }
@@ -55,7 +57,8 @@ QByteArray TrocaCodigo(QByteArray b) {
 }
 
 bool ControleDeCodigo(const QString& nome) {
-    return nome.contains(QLatin1String("CSeg"), Qt::CaseInsensitive) || nome.contains(QLatin1String("CVV"), Qt::CaseInsensitive);
+    return nome.contains(QLatin1String("CSeg"), Qt::CaseInsensitive) ||
+           nome.contains(QLatin1String("CVV"), Qt::CaseInsensitive);
 }
 
 QString SubstituiTexto(const QString& s) {
@@ -216,8 +219,10 @@ void Gravador::Campo(int campo, int indice, const QByteArray& valor) {
     QJsonObject f = pendentes_.value("fields").toObject(), h = pendentes_.value("fieldsHex").toObject();
     f.remove(nome);
     h.remove(nome);
-    if (TemControle(valor)) h[nome] = QString::fromLatin1(valor.toHex());
-    else f[nome] = QString::fromLatin1(valor);
+    if (TemControle(valor))
+        h[nome] = QString::fromLatin1(valor.toHex());
+    else
+        f[nome] = QString::fromLatin1(valor);
     pendentes_["fields"] = f;
     pendentes_["fieldsHex"] = h;
     if (f.isEmpty()) pendentes_.remove("fields");

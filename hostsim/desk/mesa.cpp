@@ -75,13 +75,19 @@ const Entrada kEntradas[] = {
     {"Cheque query", "ExecutaConsultaCheque", 0, nullptr},
     {"Menu query", "RealizaConsultaMenuOutros", 0, nullptr},
 };
-const char* const kFuncoes[] = {"ExecutaVenda",      "ExecutaFuncaoADM",          "ExecutaPreAutorizacao",
-                                "ExecutaGenerico",   "ExecutaConsultaCheque",     "RealizaConsultaMenuOutros",
-                                "ObtemVersao",       "Initialize",                "Finalize"};
+const char* const kFuncoes[] = {"ExecutaVenda",
+                                "ExecutaFuncaoADM",
+                                "ExecutaPreAutorizacao",
+                                "ExecutaGenerico",
+                                "ExecutaConsultaCheque",
+                                "RealizaConsultaMenuOutros",
+                                "ObtemVersao",
+                                "Initialize",
+                                "Finalize"};
 // Forms no entry point opens; any registered name may be typed.
-const char* const kForms[] = {"FrmCnc_Mnu", "FrmSel_Canc", "FrmCnf_PreCnc", "FrmPre_PreCnc", "FrmConsSaldo",
-                              "FrmResgateProm", "FrmConfResgateProm", "FrmFrmAtualizaChip", "FrmCap_CAut_Vlr",
-                              "FrmAuto", "FrmOutros_Mnu", "FrmReimpressao_Trn"};
+const char* const kForms[] = {"FrmCnc_Mnu",      "FrmSel_Canc",    "FrmCnf_PreCnc",      "FrmPre_PreCnc",
+                              "FrmConsSaldo",    "FrmResgateProm", "FrmConfResgateProm", "FrmFrmAtualizaChip",
+                              "FrmCap_CAut_Vlr", "FrmAuto",        "FrmOutros_Mnu",      "FrmReimpressao_Trn"};
 
 // Test cards: their numbers are built here with the check digit, as test
 // numbers of the simulated host.
@@ -130,7 +136,8 @@ QString DecimalDias(const QDateTime& t) { return t.toString(QStringLiteral("ddMM
 
 QString NomeTecla(int k) {
     switch (k) {
-    case Qt::Key_Return: case Qt::Key_Enter: return QStringLiteral("Enter");
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return QStringLiteral("Enter");
     case Qt::Key_Escape: return QStringLiteral("Escape");
     case Qt::Key_Tab: return QStringLiteral("Tab");
     case Qt::Key_Backspace: return QStringLiteral("Backspace");
@@ -258,7 +265,8 @@ void Mesa::MontaTela() {
     connect(btGravaCampo_, &QPushButton::clicked, this, [this] {
         bool ok = false;
         const int campo = edCampo_->text().toInt(&ok);
-        if (!ok || campo <= 0 || campo > 0xFFFE) return Registra(QStringLiteral("not a field number: ") + edCampo_->text());
+        if (!ok || campo <= 0 || campo > 0xFFFE)
+            return Registra(QStringLiteral("not a field number: ") + edCampo_->text());
         QByteArray valor;
         if (ckHexa_->isChecked() ? !HexParaBytes(edValorCampo_->text(), valor)
                                  : !TextoParaLatin1(edValorCampo_->text(), valor))
@@ -283,7 +291,8 @@ void Mesa::MontaTela() {
     texto(txCaixas_, "txCaixas", QStringLiteral("Message boxes"));
     tbArquivos_ = new QTableWidget(0, 6);
     tbArquivos_->setObjectName(QStringLiteral("tbArquivos"));
-    tbArquivos_->setHorizontalHeaderLabels({"#", "1003 amount", "1009 code", "1027 outcome", "10107 kind", "10193 product"});
+    tbArquivos_->setHorizontalHeaderLabels(
+        {"#", "1003 amount", "1009 code", "1027 outcome", "10107 kind", "10193 product"});
     tbArquivos_->horizontalHeader()->setStretchLastSection(true);
     tbArquivos_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     abas->addTab(tbArquivos_, QStringLiteral("Stored transactions"));
@@ -342,7 +351,8 @@ QWidget* Mesa::PainelEntradas() {
         Executa(QJsonObject{{"call", fn}, {"arg", spArg_->value()}});
     });
     connect(btAbre_, &QPushButton::clicked, this, [this] {
-        if (!cbForm_->currentText().trimmed().isEmpty()) Executa(QJsonObject{{"open", cbForm_->currentText().trimmed()}});
+        if (!cbForm_->currentText().trimmed().isEmpty())
+            Executa(QJsonObject{{"open", cbForm_->currentText().trimmed()}});
     });
     connect(btSalva_, &QPushButton::clicked, this, [this] {
         QFileDialog d(this, QStringLiteral("Save as scenario"), {}, QStringLiteral("Scenarios (*.json)"));
@@ -378,7 +388,8 @@ QWidget* Mesa::PainelCartao() {
     f->addWidget(cbCartao_, 0, 0, 1, 4);
     f->addWidget(edPan_, 1, 0, 1, 3);
     f->addWidget(edValidade_, 1, 3);
-    const char* modos[][2] = {{"btChip", "Insert chip"}, {"btTarja", "Swipe"}, {"btDigita", "Type"}, {"btRetira", "Remove"}};
+    const char* modos[][2] = {
+        {"btChip", "Insert chip"}, {"btTarja", "Swipe"}, {"btDigita", "Type"}, {"btRetira", "Remove"}};
     for (int i = 0; i < 4; ++i) {
         auto* b = Botao(QLatin1String(modos[i][0]), QLatin1String(modos[i][1]), g);
         f->addWidget(b, 2, i);
@@ -415,8 +426,8 @@ QWidget* Mesa::PainelPinpad() {
     auto* zero = Botao(QStringLiteral("btPin0"), QStringLiteral("0"), g);
     teclas->addWidget(zero, 3, 1);
     connect(zero, &QPushButton::clicked, this, [this] { TeclaPinpad(QStringLiteral("0")); });
-    const char* funcoes[][3] = {{"btPinAnula", "Cancel", "#e53935"}, {"btPinLimpa", "Clear", "#fdd835"},
-                                {"btPinEntra", "Enter", "#43a047"}};
+    const char* funcoes[][3] = {
+        {"btPinAnula", "Cancel", "#e53935"}, {"btPinLimpa", "Clear", "#fdd835"}, {"btPinEntra", "Enter", "#43a047"}};
     for (int i = 0; i < 3; ++i) {
         auto* b = Botao(QLatin1String(funcoes[i][0]), QLatin1String(funcoes[i][1]), g);
         b->setStyleSheet(QStringLiteral("background:%1").arg(QLatin1String(funcoes[i][2])));
@@ -477,7 +488,9 @@ QWidget* Mesa::PainelAdquirente() {
                                                   {"20017", codigo + "TRANSACAO NEGADA"}}}},
                "decline " + codigo);
     });
-    connect(mudo, &QPushButton::clicked, this, [this] { Decide(QJsonObject{{"noReply", true}}, QStringLiteral("no reply")); });
+    connect(mudo, &QPushButton::clicked, this, [this] {
+        Decide(QJsonObject{{"noReply", true}}, QStringLiteral("no reply"));
+    });
     connect(pendente, &QPushButton::clicked, this, [this] {
         QJsonObject interino;
         for (const QString& par : edInterino_->text().split(';', Qt::SkipEmptyParts)) {
@@ -503,18 +516,29 @@ QWidget* Mesa::PainelCatalogo() {
         const char* titulo;
         int offset; // -1: text columns
     };
-    static const Coluna colunas[] = {{"Code", -1}, {"Kind", -1}, {"Issuer", -1}, {"At sight", 106},
-                                     {"Withdrawal", 101}, {"Service fee", 97}, {"Boarding fee", 100},
-                                     {"Adm. instalments", 107}, {"Merchant instalments", 108}, {"CDC", 109},
-                                     {"Pre-dated", 110}, {"Guarantee", 112}, {"Forces PIN", 95},
+    static const Coluna colunas[] = {{"Code", -1},
+                                     {"Kind", -1},
+                                     {"Issuer", -1},
+                                     {"At sight", 106},
+                                     {"Withdrawal", 101},
+                                     {"Service fee", 97},
+                                     {"Boarding fee", 100},
+                                     {"Adm. instalments", 107},
+                                     {"Merchant instalments", 108},
+                                     {"CDC", 109},
+                                     {"Pre-dated", 110},
+                                     {"Guarantee", 112},
+                                     {"Forces PIN", 95},
                                      {"Offline advice", 137}};
     tbCatalogo_ = new QTableWidget(0, int(std::size(colunas)));
     tbCatalogo_->setObjectName(QStringLiteral("tbCatalogo"));
     QStringList titulos;
     for (const auto& c : colunas) titulos << QLatin1String(c.titulo);
     tbCatalogo_->setHorizontalHeaderLabels(titulos);
-    for (int i = 0; i < int(std::size(colunas)); ++i) tbCatalogo_->model()->setHeaderData(i, Qt::Horizontal, colunas[i].offset, Qt::UserRole);
-    auto acrescenta = [this](const QString& codigo, const QString& tipo, const QString& emissor, std::initializer_list<int> ligados) {
+    for (int i = 0; i < int(std::size(colunas)); ++i)
+        tbCatalogo_->model()->setHeaderData(i, Qt::Horizontal, colunas[i].offset, Qt::UserRole);
+    auto acrescenta = [this](const QString& codigo, const QString& tipo, const QString& emissor,
+                             std::initializer_list<int> ligados) {
         const int r = tbCatalogo_->rowCount();
         tbCatalogo_->insertRow(r);
         tbCatalogo_->setItem(r, 0, new QTableWidgetItem(codigo));
@@ -524,7 +548,8 @@ QWidget* Mesa::PainelCatalogo() {
             auto* it = new QTableWidgetItem;
             it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
             const int off = tbCatalogo_->model()->headerData(c, Qt::Horizontal, Qt::UserRole).toInt();
-            it->setCheckState(std::find(ligados.begin(), ligados.end(), off) != ligados.end() ? Qt::Checked : Qt::Unchecked);
+            it->setCheckState(std::find(ligados.begin(), ligados.end(), off) != ligados.end() ? Qt::Checked
+                                                                                              : Qt::Unchecked);
             tbCatalogo_->setItem(r, c, it);
         }
     };
@@ -534,7 +559,8 @@ QWidget* Mesa::PainelCatalogo() {
     auto* linha = new QHBoxLayout;
     auto* novo = Botao(QStringLiteral("btNovoProduto"), QStringLiteral("Add product"), p);
     auto* apaga = Botao(QStringLiteral("btApagaProduto"), QStringLiteral("Remove product"), p);
-    auto* aplica = Botao(QStringLiteral("btAplicaCatalogo"), QStringLiteral("Apply: selected row is the sale's product"), p);
+    auto* aplica =
+        Botao(QStringLiteral("btAplicaCatalogo"), QStringLiteral("Apply: selected row is the sale's product"), p);
     linha->addWidget(novo);
     linha->addWidget(apaga);
     linha->addWidget(aplica);
@@ -577,7 +603,8 @@ bool Mesa::Carrega(QString& erro) {
                             {"DataHoraUltimaVerificacao", DecimalDias(inicio.addSecs(-300))},
                             {"IntervaloEmMinutosBaixaTecnica", "60"}};
     for (auto it = dados.begin(); it != dados.end(); ++it)
-        if (!Plataforma::GravaIni(QStringLiteral("Cliente.ini"), QStringLiteral("DadosPinpad"), it.key(), it.value().toString())) {
+        if (!Plataforma::GravaIni(QStringLiteral("Cliente.ini"), QStringLiteral("DadosPinpad"), it.key(),
+                                  it.value().toString())) {
             erro = QStringLiteral("cannot write the host's Cliente.ini");
             return false;
         }
@@ -590,7 +617,8 @@ bool Mesa::Carrega(QString& erro) {
                 QJsonObject c = anterior;
                 c.remove("_running");
                 grav_.Restaura(c);
-                Registra(QStringLiteral("recording restored: %1 step(s); the host starts afresh").arg(c["steps"].toArray().size()));
+                Registra(QStringLiteral("recording restored: %1 step(s); the host starts afresh")
+                             .arg(c["steps"].toArray().size()));
             }
         }
     }
@@ -599,9 +627,10 @@ bool Mesa::Carrega(QString& erro) {
     cbCartao_->setCurrentIndex(0);
     Insere(QStringLiteral("btTarja"));
 
-    const QString caminho = op_.modulo.isEmpty()
-                                ? QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absoluteDir().filePath("libKora41.so")
-                                : op_.modulo;
+    const QString caminho =
+        op_.modulo.isEmpty()
+            ? QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absoluteDir().filePath("libKora41.so")
+            : op_.modulo;
     lib_ = dlopen(QFile::encodeName(caminho).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!lib_) {
         erro = QStringLiteral("cannot load the module %1: %2").arg(caminho, QString::fromLocal8Bit(dlerror()));
@@ -622,8 +651,10 @@ bool Mesa::Carrega(QString& erro) {
 
 void Mesa::EscreveCampo(int campo, const QByteArray& valor) {
     if (emChamada_) return Registra(QStringLiteral("fields are edited between calls"));
-    if (valor.isEmpty()) estado().campos.limpa(uint16_t(campo));
-    else estado().campos.grava(uint16_t(campo), 0, valor);
+    if (valor.isEmpty())
+        estado().campos.limpa(uint16_t(campo));
+    else
+        estado().campos.grava(uint16_t(campo), 0, valor);
     grav_.Campo(campo, 0, valor);
     GravaDiario();
     Registra(QStringLiteral("field %1 := %2").arg(campo).arg(Visivel(campo, valor)));
@@ -647,7 +678,7 @@ void Mesa::Insere(const QString& modo) {
     if (modo == QLatin1String("btRetira") || pan.size() < 12) {
         for (int c : {10104, 10109, 10110, 10134}) EscreveCampo(c, {});
         lbCartao_->setText(modo == QLatin1String("btRetira") ? QStringLiteral("no card")
-                                                               : QStringLiteral("no card: the number is too short"));
+                                                             : QStringLiteral("no card: the number is too short"));
         return;
     }
     if (modo == QLatin1String("btDigita")) {
@@ -663,7 +694,9 @@ void Mesa::Insere(const QString& modo) {
     }
     edPan_->clear();
     lbCartao_->setText(Mascarado(pan) + "  " + QString::fromLatin1(validade) + "  " +
-                       (chip ? QStringLiteral("chip") : modo == QLatin1String("btDigita") ? QStringLiteral("typed") : QStringLiteral("swiped")));
+                       (chip                                ? QStringLiteral("chip")
+                        : modo == QLatin1String("btDigita") ? QStringLiteral("typed")
+                                                            : QStringLiteral("swiped")));
 }
 
 // The W service of the table: header, record count, 139-byte records.
@@ -720,8 +753,9 @@ void Mesa::Executa(const QJsonObject& passo) {
                              Plataforma::Agora().toString(Qt::ISODate));
         }
         grav_.IniciaChamada(passo, FotografiaCampos(estado().campos));
-        const QString nome = passo.contains("open") ? "open " + passo["open"].toString()
-                                                    : passo["call"].toString() + QStringLiteral("(%1)").arg(passo["arg"].toInt());
+        const QString nome = passo.contains("open")
+                                 ? "open " + passo["open"].toString()
+                                 : passo["call"].toString() + QStringLiteral("(%1)").arg(passo["arg"].toInt());
         Registra("-> " + nome);
         GravaDiario(nome);
         if (passo.contains("open")) {
@@ -806,8 +840,10 @@ void Mesa::TeclaPinpad(const QString& tecla) {
     }
     if (aguardando_ != QLatin1String("LerSenha")) return;
     // The PIN itself goes nowhere: the display shows one star per digit.
-    if (tecla == QLatin1String("Clear")) digitos_.clear();
-    else if (digitos_.size() < 12) digitos_ += QLatin1Char('*');
+    if (tecla == QLatin1String("Clear"))
+        digitos_.clear();
+    else if (digitos_.size() < 12)
+        digitos_ += QLatin1Char('*');
     lbVisor2_->setText(digitos_);
 }
 
@@ -875,7 +911,9 @@ std::optional<QJsonObject> Mesa::DecideAdquirente(const Requisicao& req) {
     }
     lbAdqEstado_->setText(QStringLiteral("Next request: built-in rules"));
     grav_.Adquirente(r);
-    Registra(QStringLiteral("request %1 answered: %2").arg(req.codigo).arg(QString::fromUtf8(QJsonDocument(r).toJson(QJsonDocument::Compact))));
+    Registra(QStringLiteral("request %1 answered: %2")
+                 .arg(req.codigo)
+                 .arg(QString::fromUtf8(QJsonDocument(r).toJson(QJsonDocument::Compact))));
     GravaDiario();
     return r;
 }
@@ -885,7 +923,8 @@ std::optional<QJsonObject> Mesa::DecideAdquirente(const Requisicao& req) {
 bool Mesa::eventFilter(QObject* o, QEvent* e) {
     if (!emChamada_ || !o->isWidgetType()) return false;
     const QEvent::Type t = e->type();
-    if (t != QEvent::Show && t != QEvent::Hide && t != QEvent::MouseButtonRelease && t != QEvent::KeyPress) return false;
+    if (t != QEvent::Show && t != QEvent::Hide && t != QEvent::MouseButtonRelease && t != QEvent::KeyPress)
+        return false;
     auto* w = static_cast<QWidget*>(o);
     QWidget* janela = JanelaModulo(w, this);
     if (!janela) return false;
@@ -921,7 +960,8 @@ bool Mesa::eventFilter(QObject* o, QEvent* e) {
     ultimoAlvo_ = w;
     if (t == QEvent::MouseButtonRelease) {
         auto* b = qobject_cast<QAbstractButton*>(w);
-        if (b && b->isEnabled() && !b->objectName().isEmpty() && b->rect().contains(static_cast<QMouseEvent*>(e)->position().toPoint()))
+        if (b && b->isEnabled() && !b->objectName().isEmpty() &&
+            b->rect().contains(static_cast<QMouseEvent*>(e)->position().toPoint()))
             grav_.Acao(QJsonObject{{"click", b->objectName()}});
         return false;
     }
@@ -929,9 +969,12 @@ bool Mesa::eventFilter(QObject* o, QEvent* e) {
     if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     const QString nomeTecla = NomeTecla(k->key());
     const QString controle = Nomeado(w);
-    if (!nomeTecla.isEmpty()) grav_.Acao(QJsonObject{{"key", nomeTecla}});
-    else if (k->text().size() == 1 && k->text()[0].unicode() >= 0x20 && !controle.isEmpty()) grav_.Digita(controle, k->text());
-    else if (k->text().size() == 1 && k->text()[0].unicode() >= 0x20) grav_.Acao(QJsonObject{{"key", k->text()}});
+    if (!nomeTecla.isEmpty())
+        grav_.Acao(QJsonObject{{"key", nomeTecla}});
+    else if (k->text().size() == 1 && k->text()[0].unicode() >= 0x20 && !controle.isEmpty())
+        grav_.Digita(controle, k->text());
+    else if (k->text().size() == 1 && k->text()[0].unicode() >= 0x20)
+        grav_.Acao(QJsonObject{{"key", k->text()}});
     return false;
 }
 
@@ -993,11 +1036,11 @@ void Mesa::Atualiza() {
     for (qsizetype i = vistos_[0]; i < e.requisicoes.size(); ++i) {
         const QJsonObject q = e.requisicoes[i].toObject();
         auto* raiz = new QTreeWidgetItem(trRequisicoes_, {QStringLiteral("#%1 %2 code %3 flag %4 mode %5")
-                                                             .arg(i + 1)
-                                                             .arg(q["via"].toString())
-                                                             .arg(q["code"].toInt())
-                                                             .arg(q["flag"].toInt())
-                                                             .arg(q["mode"].toInt())});
+                                                              .arg(i + 1)
+                                                              .arg(q["via"].toString())
+                                                              .arg(q["code"].toInt())
+                                                              .arg(q["flag"].toInt())
+                                                              .arg(q["mode"].toInt())});
         for (const auto& v : q["entries"].toArray()) {
             const QJsonObject en = v.toObject();
             const int campo = en["field"].toInt();
@@ -1014,7 +1057,8 @@ void Mesa::Atualiza() {
     vistos_[1] = e.audit.size();
     for (qsizetype i = vistos_[2]; i < e.pinpad.size(); ++i) {
         const QJsonObject p = e.pinpad[i].toObject();
-        txPinpad_->appendPlainText(p["op"].toString() + ": " + QString::fromLatin1(MascaraPan(p["text"].toString().toLatin1())));
+        txPinpad_->appendPlainText(p["op"].toString() + ": " +
+                                   QString::fromLatin1(MascaraPan(p["text"].toString().toLatin1())));
     }
     vistos_[2] = e.pinpad.size();
     for (qsizetype i = vistos_[3]; i < e.arquivos.size(); ++i) {
@@ -1024,7 +1068,8 @@ void Mesa::Atualiza() {
         tbArquivos_->setItem(r, 0, new QTableWidgetItem(QString::number(i + 1)));
         int c = 1;
         for (const char* n : {"1003", "1009", "1027", "10107", "10193"})
-            tbArquivos_->setItem(r, c++, new QTableWidgetItem(QString::fromLatin1(MascaraPan(f[n].toString().toLatin1()))));
+            tbArquivos_->setItem(r, c++,
+                                 new QTableWidgetItem(QString::fromLatin1(MascaraPan(f[n].toString().toLatin1()))));
     }
     vistos_[3] = e.arquivos.size();
 }

@@ -108,7 +108,7 @@ private:
     QCheckBox *ckPinManual_, *ckAdqManual_, *ckHexa_;
     QPushButton *btChama_, *btAbre_, *btSalva_, *btGravaCampo_;
     QTableWidget *tbCampos_, *tbArquivos_, *tbCatalogo_;
-    QTreeWidget *trRequisicoes_;
+    QTreeWidget* trRequisicoes_;
     QPlainTextEdit *txAudit_, *txPinpad_, *txCaixas_, *txEventos_;
 };
 

@@ -13,7 +13,6 @@
 #include <QJsonDocument>
 #include <QStringList>
 
-
 namespace hostsim::runner {
 
 namespace {
@@ -85,14 +84,16 @@ bool TeclaValida(const QString& k) {
 }
 
 QString ValidaAcao(const QJsonObject& a, const QString& onde) {
-    if (auto e = ChavesDesconhecidas(a, {"form", "type", "text", "key", "click", "select", "index", "messageBox",
-                                         "contains", "wait", "shot", "expectClosed", "timeout", "expect", "message",
-                                         "items", "lacks", "enabled", "visible", "focused"},
-                                     onde);
+    if (auto e =
+            ChavesDesconhecidas(a, {"form",       "type",     "text",  "key",     "click",        "select",  "index",
+                                    "messageBox", "contains", "wait",  "shot",    "expectClosed", "timeout", "expect",
+                                    "message",    "items",    "lacks", "enabled", "visible",      "focused"},
+                                onde);
         !e.isEmpty())
         return e;
     int tipos = 0;
-    for (const char* k : {"form", "type", "key", "click", "select", "messageBox", "wait", "shot", "expectClosed", "expect"})
+    for (const char* k :
+         {"form", "type", "key", "click", "select", "messageBox", "wait", "shot", "expectClosed", "expect"})
         tipos += a.contains(k);
     if (tipos != 1)
         return onde + ": one action per entry (form, type, key, click, select, messageBox, wait, shot, expectClosed, "
@@ -106,7 +107,8 @@ QString ValidaAcao(const QJsonObject& a, const QString& onde) {
         if (a.contains(k))
             if (auto e = ValidaTexto(a[k], false, onde + "." + k); !e.isEmpty()) return e;
     if (a.contains("select") && !Inteiro(a["index"], 0, 1e6)) return onde + ": \"select\" needs an \"index\" >= 0";
-    if (a.contains("text") && !a.contains("type") && !confere) return onde + ": \"text\" without \"type\" or \"expect\"";
+    if (a.contains("text") && !a.contains("type") && !confere)
+        return onde + ": \"text\" without \"type\" or \"expect\"";
     if (a.contains("index") && !a.contains("select")) return onde + ": \"index\" without \"select\"";
     if (a.contains("contains") && !a.contains("messageBox") && !confere)
         return onde + ": \"contains\" without \"messageBox\" or \"expect\"";
@@ -135,18 +137,26 @@ QString ValidaAcao(const QJsonObject& a, const QString& onde) {
     return {};
 }
 
-const QStringList kChamadas = {"Initialize", "Finalize", "ObtemVersao", "ExecutaVenda", "ExecutaFuncaoADM",
-                               "ExecutaPreAutorizacao", "ExecutaGenerico", "ExecutaConsultaCheque",
+const QStringList kChamadas = {"Initialize",
+                               "Finalize",
+                               "ObtemVersao",
+                               "ExecutaVenda",
+                               "ExecutaFuncaoADM",
+                               "ExecutaPreAutorizacao",
+                               "ExecutaGenerico",
+                               "ExecutaConsultaCheque",
                                "RealizaConsultaMenuOutros"};
 
 // One reply, or the interim part of a pending one (no nesting there).
 QString ValidaResposta(const QJsonValue& v, const QString& de, bool interina) {
     if (!v.isObject()) return de + ": not an object";
     const QJsonObject r = v.toObject();
-    if (auto e = interina ? ChavesDesconhecidas(r, {"fields", "fieldsHex", "indexed", "indexedHex", "clear",
-                                                     "responseServices"}, de)
-                          : ChavesDesconhecidas(r, {"fields", "fieldsHex", "indexed", "indexedHex", "clear",
-                                                     "responseServices", "noReply", "pendingMs", "interim"}, de);
+    if (auto e = interina ? ChavesDesconhecidas(
+                                r, {"fields", "fieldsHex", "indexed", "indexedHex", "clear", "responseServices"}, de)
+                          : ChavesDesconhecidas(r,
+                                                {"fields", "fieldsHex", "indexed", "indexedHex", "clear",
+                                                 "responseServices", "noReply", "pendingMs", "interim"},
+                                                de);
         !e.isEmpty())
         return e;
     if (auto e = ValidaCampos(r, de); !e.isEmpty()) return e;
@@ -154,8 +164,7 @@ QString ValidaResposta(const QJsonValue& v, const QString& de, bool interina) {
     if (r.contains("pendingMs") && !Inteiro(r["pendingMs"], 0, 600000)) return de + ".pendingMs: milliseconds";
     if (r.contains("interim"))
         if (auto e = ValidaResposta(r["interim"], de + ".interim", true); !e.isEmpty()) return e;
-    if (r.contains("responseServices") && !r["responseServices"].isArray())
-        return de + ".responseServices: not a list";
+    if (r.contains("responseServices") && !r["responseServices"].isArray()) return de + ".responseServices: not a list";
     const QJsonArray servicos = r["responseServices"].toArray();
     for (int j = 0; j < servicos.size(); ++j) {
         const QString ds = QStringLiteral("%1.responseServices[%2]").arg(de).arg(j);
@@ -191,7 +200,8 @@ QString ValidaRoteiro(const QJsonValue& v, const QString& onde) {
             const QString di = QStringLiteral("%1[%2]").arg(de).arg(i);
             if (!l[i].isDouble() && !l[i].isBool() && !l[i].isObject())
                 return di + ": an answer is a number, a boolean or an object";
-            if (l[i].isObject() && !l[i].toObject().contains("result")) return di + ": an object answer needs \"result\"";
+            if (l[i].isObject() && !l[i].toObject().contains("result"))
+                return di + ": an object answer needs \"result\"";
             if (auto e = ValidaTextosDe(l[i], di); !e.isEmpty()) return e;
         }
     }
@@ -199,9 +209,9 @@ QString ValidaRoteiro(const QJsonValue& v, const QString& onde) {
 }
 
 QString ValidaHost(const QJsonObject& h) {
-    if (auto e = ChavesDesconhecidas(h, {"fields", "fieldsHex", "indexed", "indexedHex", "enabledPos",
-                                         "enabledTerminal", "compreSaque", "card", "permiteAlterarDados",
-                                         "refuseWrites", "ini", "files"},
+    if (auto e = ChavesDesconhecidas(h,
+                                     {"fields", "fieldsHex", "indexed", "indexedHex", "enabledPos", "enabledTerminal",
+                                      "compreSaque", "card", "permiteAlterarDados", "refuseWrites", "ini", "files"},
                                      "host");
         !e.isEmpty())
         return e;
@@ -255,8 +265,9 @@ QString ValidaHost(const QJsonObject& h) {
 }
 
 QString ValidaPasso(const QJsonObject& p, const QString& de) {
-    if (auto e = ChavesDesconhecidas(p, {"call", "open", "handle", "arg", "operator", "fields", "fieldsHex", "indexed",
-                                         "indexedHex", "script", "acquirer", "snapshot"},
+    if (auto e = ChavesDesconhecidas(p,
+                                     {"call", "open", "handle", "arg", "operator", "fields", "fieldsHex", "indexed",
+                                      "indexedHex", "script", "acquirer", "snapshot"},
                                      de);
         !e.isEmpty())
         return e;
@@ -375,7 +386,7 @@ QJsonObject Funde(QJsonObject base, const QJsonObject& sobre) {
     for (auto it = sobre.begin(); it != sobre.end(); ++it) {
         const QJsonValue b = base.value(it.key());
         base[it.key()] = b.isObject() && it.value().isObject() ? QJsonValue(Funde(b.toObject(), it.value().toObject()))
-                                                                 : QJsonValue(it.value());
+                                                               : QJsonValue(it.value());
     }
     return base;
 }

@@ -63,7 +63,8 @@ int Run(const Opcoes& opcoes) {
         }
     }
     if (opcoes.resumo) Escreve(stdout, Resumo(resultado, opcoes.shots));
-    if (!resultado["ok"].toBool()) Escreve(stderr, "hostsim: the run failed: " + resultado["failure"].toString() + "\n");
+    if (!resultado["ok"].toBool())
+        Escreve(stderr, "hostsim: the run failed: " + resultado["failure"].toString() + "\n");
     if (!opcoes.expect.isEmpty()) {
         QString onde;
         if (ConfereEsperado(esperado, resultado, onde)) return 0;
@@ -103,7 +104,8 @@ int Galeria(const QString& modulo, const QString& dir) {
     QDir().mkpath(dir);
     const QString absoluto = QDir(dir).absolutePath();
     QSet<QString> antes;
-    for (const QFileInfo& fi : QDir(absoluto).entryInfoList(QDir::Files)) antes.insert(fi.fileName() + fi.lastModified().toString());
+    for (const QFileInfo& fi : QDir(absoluto).entryInfoList(QDir::Files))
+        antes.insert(fi.fileName() + fi.lastModified().toString());
     const int r = fn(QFile::encodeName(absoluto).constData());
     int escritos = 0;
     for (const QFileInfo& fi : QDir(absoluto).entryInfoList({"*.png"}, QDir::Files, QDir::Name)) {
@@ -123,8 +125,9 @@ QString Resumo(const QJsonObject& r, const QString& shots) {
     const QJsonArray passos = r["steps"].toArray();
     for (int i = 0; i < passos.size(); ++i) {
         const QJsonObject p = passos[i].toObject();
-        s += QStringLiteral("step %1: %2 %3").arg(i).arg(p["call"].toString(),
-                                                         p["returned"].toBool() ? "returned" : "did not return");
+        s += QStringLiteral("step %1: %2 %3")
+                 .arg(i)
+                 .arg(p["call"].toString(), p["returned"].toBool() ? "returned" : "did not return");
         if (p.contains("module"))
             s += QStringLiteral(" (interface %1, module %2)").arg(p["interface"].toString(), p["module"].toString());
         s += '\n';
@@ -144,7 +147,9 @@ QString Resumo(const QJsonObject& r, const QString& shots) {
     }
     s += QStringLiteral("requests sent: %1\n").arg(r["requests"].toArray().size());
     for (const auto& e : r["errors"].toArray())
-        s += QStringLiteral("error reported %1: %2\n").arg(e.toObject()["code"].toInt()).arg(e.toObject()["text"].toString());
+        s += QStringLiteral("error reported %1: %2\n")
+                 .arg(e.toObject()["code"].toInt())
+                 .arg(e.toObject()["text"].toString());
     for (const auto& f : r["forms"].toArray())
         s += QStringLiteral("form %1 -> %2\n")
                  .arg(f.toObject()["name"].toString(), f.toObject()["modalResult"].toVariant().toString());

@@ -248,7 +248,8 @@ int Executa(const Opcoes& opcoes, QJsonObject& resultado) {
     rastro.Passo(-1, {}, QString::fromLatin1(kCarregando));
     void* lib = dlopen(QFile::encodeName(caminho).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!lib) {
-        resultado = Falhou(QStringLiteral("cannot load the module %1: %2").arg(caminho, QString::fromLocal8Bit(dlerror())));
+        resultado =
+            Falhou(QStringLiteral("cannot load the module %1: %2").arg(caminho, QString::fromLocal8Bit(dlerror())));
         return 1;
     }
     auto simbolo = [&](const QString& nome) { return dlsym(lib, nome.toLatin1().constData()); };

@@ -31,7 +31,8 @@ QJsonObject LeJson(const QString& caminho) {
 
 [[noreturn]] void Filho(const Opcoes& opcoes, const QString& parcial, int batimento) {
     if (!opcoes.janela) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(QFileInfo(parcial).absolutePath()));
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(QFileInfo(parcial).absolutePath()));
     static int argc = 1;
     static char nome[] = "hostsim";
     static char* argv[] = {nome, nullptr};
@@ -123,13 +124,15 @@ int ExecutaIsolado(const Opcoes& opcoes, QJsonObject& resultado) {
     resultado["steps"] = passos;
     QString porque;
     if (travou)
-        porque = QStringLiteral("the module made no progress for %1 s (hung); killed by the runner").arg(opcoes.vigiaSegundos);
+        porque = QStringLiteral("the module made no progress for %1 s (hung); killed by the runner")
+                     .arg(opcoes.vigiaSegundos);
     else if (WIFSIGNALED(status) && onde == QLatin1String(kCarregando))
         porque = QStringLiteral("the module crashed while loading the module (signal %1, %2)")
                      .arg(WTERMSIG(status))
                      .arg(strsignal(WTERMSIG(status)));
     else if (WIFSIGNALED(status))
-        porque = QStringLiteral("the module crashed (signal %1, %2)").arg(WTERMSIG(status)).arg(strsignal(WTERMSIG(status)));
+        porque =
+            QStringLiteral("the module crashed (signal %1, %2)").arg(WTERMSIG(status)).arg(strsignal(WTERMSIG(status)));
     else
         porque = QStringLiteral("the run ended with status %1 before writing its result").arg(WEXITSTATUS(status));
     const QString anterior = resultado["failure"].toString();

@@ -320,10 +320,10 @@ bool Operador::Confere(const QJsonObject& a) {
     if (a.contains("focused") && focado != a["focused"].toBool()) falhas << "focused";
     if (falhas.isEmpty()) return true;
     const QString itens = a.contains("items") ? ", items " + Citado(QJsonArray::fromStringList(Itens(c))) : QString();
-    motivo_ = QStringLiteral("\"%1\" of \"%2\" shows %3 (%4, %5, %6%7); unmet: %8")
-                  .arg(nome, f->objectName(), Citado(texto), c->isEnabled() ? "enabled" : "disabled",
-                       c->isVisible() ? "visible" : "hidden", focado ? "focused" : "not focused", itens,
-                       falhas.join(", "));
+    motivo_ =
+        QStringLiteral("\"%1\" of \"%2\" shows %3 (%4, %5, %6%7); unmet: %8")
+            .arg(nome, f->objectName(), Citado(texto), c->isEnabled() ? "enabled" : "disabled",
+                 c->isVisible() ? "visible" : "hidden", focado ? "focused" : "not focused", itens, falhas.join(", "));
     return false;
 }
 
@@ -389,11 +389,14 @@ bool Operador::Tenta(const QJsonObject& a) {
             motivo_ = QStringLiteral("the message box says \"%1\"").arg(caixa->text());
             return false;
         }
-        static const QMap<QString, QMessageBox::StandardButton> botoes = {
-            {"yes", QMessageBox::Yes}, {"no", QMessageBox::No}, {"ok", QMessageBox::Ok}, {"cancel", QMessageBox::Cancel}};
+        static const QMap<QString, QMessageBox::StandardButton> botoes = {{"yes", QMessageBox::Yes},
+                                                                          {"no", QMessageBox::No},
+                                                                          {"ok", QMessageBox::Ok},
+                                                                          {"cancel", QMessageBox::Cancel}};
         QAbstractButton* b = caixa->button(botoes[a["messageBox"].toString()]);
         if (!b || !b->isVisible()) {
-            motivo_ = QStringLiteral("the message box has the buttons \"%1\"").arg(NomeBotoes(caixa->standardButtons()));
+            motivo_ =
+                QStringLiteral("the message box has the buttons \"%1\"").arg(NomeBotoes(caixa->standardButtons()));
             return false;
         }
         QPointer<QAbstractButton> p(b);
@@ -533,8 +536,9 @@ void Operador::Tique() {
     }
     if (ocioso_.elapsed() > kEsperaPadraoMs) {
         const Aberto& a = abertos_.last();
-        const QString qual = a.caixa ? QStringLiteral("message box \"%1\"").arg(caixas[a.indice].toObject()["text"].toString())
-                                     : QStringLiteral("form \"%1\"").arg(a.dialogo->objectName());
+        const QString qual =
+            a.caixa ? QStringLiteral("message box \"%1\"").arg(caixas[a.indice].toObject()["text"].toString())
+                    : QStringLiteral("form \"%1\"").arg(a.dialogo->objectName());
         Falha(QStringLiteral("%1 left open with no operator action to play for %2 s; closed by the runner")
                   .arg(qual)
                   .arg(kEsperaPadraoMs / 1000));

@@ -12,7 +12,7 @@ struct Opcoes {
     QString guardaHost; // the host's directory goes here and stays (empty: a temporary one)
     bool resumo = false, janela = false;
     bool cartaoCompleto = false; // --card-data full
-    int vigiaSegundos = 60; // a call that makes no progress this long is killed
+    int vigiaSegundos = 60;      // a call that makes no progress this long is killed
     // Filled by the isolated run: where the child keeps its latest result and
     // the pipe on which it signals that its event loop is alive.
     QString parcial;

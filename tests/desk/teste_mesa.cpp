@@ -47,7 +47,8 @@ int Substituicao() {
     Confere(SubstituiCartao(novo) == novo, "a replaced number stays as it is");
     Confere(novo == "5555660000008888" || novo == "5555661000008888", "first six, zeros, last four: " + novo);
     // The card-data check looks for valid numbers: a replaced one never is.
-    Confere(!DadosCartao::Luhn(novo.toStdString()) && !DadosCartao::Luhn(SubstituiCartao("4111111111111111").toStdString()),
+    Confere(!DadosCartao::Luhn(novo.toStdString()) &&
+                !DadosCartao::Luhn(SubstituiCartao("4111111111111111").toStdString()),
             "the replacement fails the check digit");
     const QByteArray trilha = SubstituiCartao(pan + "=28121014455667");
     Confere(trilha.endsWith("=28121015566778"), "track 2 keeps expiry and service code only: " + trilha);
@@ -55,10 +56,12 @@ int Substituicao() {
     Confere(trilha1.endsWith("^XXXXXXX/XXXXX^2812101009988") && !trilha1.contains(pan), "track 1: " + trilha1);
     Confere(SubstituiCartao("valor 123456789012 nsu 000123") == "valor 123456789012 nsu 000123", "short numbers stay");
     const QJsonObject c = CenarioSeguro(QJsonObject{
-        {"host", QJsonObject{{"fields", QJsonObject{{"10109", QString::fromLatin1(pan + "=2812")}, {"1003", "5555666677778888"},
+        {"host", QJsonObject{{"fields", QJsonObject{{"10109", QString::fromLatin1(pan + "=2812")},
+                                                    {"1003", "5555666677778888"},
                                                     {"10149", "CSEG:123"}}}}},
-        {"steps", QJsonArray{QJsonObject{{"operator", QJsonArray{QJsonObject{{"type", "edCartao"}, {"text", QString::fromLatin1(pan)}},
-                                                                 QJsonObject{{"type", "EdCSeg"}, {"text", "987"}}}}}}}});
+        {"steps", QJsonArray{QJsonObject{
+                      {"operator", QJsonArray{QJsonObject{{"type", "edCartao"}, {"text", QString::fromLatin1(pan)}},
+                                              QJsonObject{{"type", "EdCSeg"}, {"text", "987"}}}}}}}});
     const QByteArray json = QJsonDocument(c).toJson();
     Confere(json.count(pan) == 1, "only the non-card field keeps its digits");
     Confere(json.contains("CSEG:234") && json.contains("\"098\""), "security codes keep their length only: " + json);
@@ -125,7 +128,8 @@ int Venda(const QString& modulo, const QString& hostsim, const QString& dir, con
     QTimer tique;
     QObject::connect(&tique, &QTimer::timeout, [&] {
         if (tempo.elapsed() > 90000) {
-            std::fprintf(stderr, "FAIL: the sale did not end (typed %d, PIN %d, approved %d)\n", digitou, senha, aprovou);
+            std::fprintf(stderr, "FAIL: the sale did not end (typed %d, PIN %d, approved %d)\n", digitou, senha,
+                         aprovou);
             std::fflush(stderr);
             _exit(1);
         }
@@ -199,8 +203,7 @@ int Venda(const QString& modulo, const QString& hostsim, const QString& dir, con
         {"text":"1234","type":"edValor"},)"),
             "the refused confirmation, the box's answer and the amount are recorded in order:\n" + textoSalvo);
     if (pendente) {
-        const QJsonObject resposta =
-            QJsonDocument::fromJson(textoSalvo).object()["steps"][0]["acquirer"][0].toObject();
+        const QJsonObject resposta = QJsonDocument::fromJson(textoSalvo).object()["steps"][0]["acquirer"][0].toObject();
         Confere(resposta["pendingMs"].toInt() == 1000 &&
                     resposta["interim"]["fields"]["1562"].toString() == QLatin1String("AGUARDE O CLIENTE"),
                 "the pending reply is recorded with its interim field");
@@ -208,19 +211,23 @@ int Venda(const QString& modulo, const QString& hostsim, const QString& dir, con
     QDirIterator arquivosDaMesa(dir, QDir::Files, QDirIterator::Subdirectories);
     while (arquivosDaMesa.hasNext()) {
         QFile f(arquivosDaMesa.next());
-        Confere(f.open(QIODevice::ReadOnly) && !f.readAll().contains("5555666677778888"), f.fileName() + " holds no full card number");
+        Confere(f.open(QIODevice::ReadOnly) && !f.readAll().contains("5555666677778888"),
+                f.fileName() + " holds no full card number");
     }
     QProcess p;
     p.start(hostsim, {"run", cenario, "--module", modulo, "--out", dir + "/replay.json"});
-    Confere(p.waitForFinished(120000) && p.exitCode() == 0, "hostsim run replays the saved scenario: " + QString::fromLocal8Bit(p.readAllStandardError()));
+    Confere(p.waitForFinished(120000) && p.exitCode() == 0,
+            "hostsim run replays the saved scenario: " + QString::fromLocal8Bit(p.readAllStandardError()));
     QFile r(dir + "/replay.json");
     const QJsonObject res = r.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(r.readAll()).object() : QJsonObject();
     const QJsonArray repetidos = res["files"].toArray();
-    Confere(repetidos.size() == arquivos.size(), QStringLiteral("as many stored transactions: %1 and %2").arg(arquivos.size()).arg(repetidos.size()));
+    Confere(repetidos.size() == arquivos.size(),
+            QStringLiteral("as many stored transactions: %1 and %2").arg(arquivos.size()).arg(repetidos.size()));
     if (!repetidos.isEmpty()) {
         const QJsonObject doRun = Mascarado(repetidos.last().toObject());
         for (const QString& k : daMesa.keys() + doRun.keys())
-            Confere(daMesa[k] == doRun[k], QStringLiteral("field %1: desk \"%2\", replay \"%3\"").arg(k, daMesa[k].toString(), doRun[k].toString()));
+            Confere(daMesa[k] == doRun[k], QStringLiteral("field %1: desk \"%2\", replay \"%3\"")
+                                               .arg(k, daMesa[k].toString(), doRun[k].toString()));
     }
     return falhas ? 1 : 0;
 }
@@ -231,10 +238,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList a = app.arguments();
     int rc = 2;
-    if (a.value(1) == QLatin1String("--unit")) rc = Substituicao();
+    if (a.value(1) == QLatin1String("--unit"))
+        rc = Substituicao();
     else if ((a.value(1) == QLatin1String("--sale") || a.value(1) == QLatin1String("--sale-pending")) && a.size() >= 5)
         rc = Venda(a[2], a[3], a[4], a.value(5), a.value(1) == QLatin1String("--sale-pending"));
-    else std::fputs("usage: tulen_desk_test --unit | --sale[-pending] MODULE HOSTSIM DIR [SHOT.png]\n", stderr);
+    else
+        std::fputs("usage: tulen_desk_test --unit | --sale[-pending] MODULE HOSTSIM DIR [SHOT.png]\n", stderr);
     std::fflush(nullptr);
     // The module stays loaded: no static destructors against a gone application.
     _exit(rc);

@@ -105,7 +105,8 @@ inline void ProcuraCodigo(std::string_view dados, std::string_view chave, const 
         const size_t limite = std::min(dados.size(), i + 6);
         while (i < limite && !std::isdigit(static_cast<unsigned char>(dados[i]))) ++i;
         if (dados.substr(i, codigo.size()) == codigo &&
-            (i + codigo.size() == dados.size() || !std::isdigit(static_cast<unsigned char>(dados[i + codigo.size()])))) {
+            (i + codigo.size() == dados.size() ||
+             !std::isdigit(static_cast<unsigned char>(dados[i + codigo.size()])))) {
             saida.push_back({"security code after " + std::string(chave), i});
             return;
         }
@@ -122,7 +123,8 @@ inline std::vector<Achado> Examina(std::string_view dados, const Segredos& s) {
         // As printed on the card, in groups of four.
         for (char sep : {' ', '-'}) {
             std::string grupos;
-            for (size_t k = 0; k < pan.size(); k += 4) grupos += (k ? std::string(1, sep) : std::string()) + pan.substr(k, 4);
+            for (size_t k = 0; k < pan.size(); k += 4)
+                grupos += (k ? std::string(1, sep) : std::string()) + pan.substr(k, 4);
             detalhe::Procura(dados, grupos, "card number in groups " + Mascara(pan), r);
         }
     }

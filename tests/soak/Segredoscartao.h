@@ -36,8 +36,10 @@ inline void ColetaSegredos(const QJsonValue& v, Segredos& s, const QString& chav
 }
 
 inline void ColetaSegredos(const QJsonDocument& d, Segredos& s) {
-    if (d.isObject()) ColetaSegredos(QJsonValue(d.object()), s);
-    else if (d.isArray()) ColetaSegredos(QJsonValue(d.array()), s);
+    if (d.isObject())
+        ColetaSegredos(QJsonValue(d.object()), s);
+    else if (d.isArray())
+        ColetaSegredos(QJsonValue(d.array()), s);
 }
 
 } // namespace DadosCartao

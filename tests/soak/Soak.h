@@ -32,11 +32,16 @@ inline bool LeOpcoes(const QStringList& args, Opcoes& op, QString& erro) {
         }
         const QString v = args[++i];
         bool ok = true;
-        if (a == QLatin1String("--sales")) op.vendas = v.toInt(&ok);
-        else if (a == QLatin1String("--warmup")) op.aquecimento = v.toInt(&ok);
-        else if (a == QLatin1String("--max-growth-kb")) op.crescimentoKb = v.toLong(&ok);
-        else if (a == QLatin1String("--hostdir")) op.diretorio = v;
-        else if (a == QLatin1String("--secrets")) op.segredos = v;
+        if (a == QLatin1String("--sales"))
+            op.vendas = v.toInt(&ok);
+        else if (a == QLatin1String("--warmup"))
+            op.aquecimento = v.toInt(&ok);
+        else if (a == QLatin1String("--max-growth-kb"))
+            op.crescimentoKb = v.toLong(&ok);
+        else if (a == QLatin1String("--hostdir"))
+            op.diretorio = v;
+        else if (a == QLatin1String("--secrets"))
+            op.segredos = v;
         else {
             erro = QStringLiteral("unknown option %1").arg(a);
             return false;
@@ -127,14 +132,15 @@ struct Resultado {
     QStringList motivos;
 };
 
-inline Resultado Avalia(const Medidor& m, const Contadores& esperado, const Contadores& real, int falhas,
-                        bool janelas, long crescimentoKb) {
+inline Resultado Avalia(const Medidor& m, const Contadores& esperado, const Contadores& real, int falhas, bool janelas,
+                        long crescimentoKb) {
     Resultado r;
     auto falha = [&r](const QString& s) {
         r.ok = false;
         r.motivos << s;
     };
-    if (m.rssAquecido() < 0 || m.rssFinal() < 0) falha(QStringLiteral("resident size not measured"));
+    if (m.rssAquecido() < 0 || m.rssFinal() < 0)
+        falha(QStringLiteral("resident size not measured"));
     else if (m.rssFinal() - m.rssAquecido() > crescimentoKb)
         falha(QStringLiteral("resident size grew %1 kB (allowed %2 kB)")
                   .arg(m.rssFinal() - m.rssAquecido())

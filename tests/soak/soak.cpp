@@ -78,7 +78,9 @@ void HostNovo() {
     e.mensagensLidas.clear();
 }
 
-void Grava(uint16_t campo, const QByteArray& v, uint16_t indice = 0) { hostsim::estado().campos.grava(campo, indice, v); }
+void Grava(uint16_t campo, const QByteArray& v, uint16_t indice = 0) {
+    hostsim::estado().campos.grava(campo, indice, v);
+}
 
 QByteArray U16(int v) { return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF); }
 
@@ -92,8 +94,8 @@ QByteArray Produto(const char* tipo, const char* codigo) {
 
 // The reply services of the last exchange: a product table and a menu.
 void Servicos() {
-    const QByteArray w = "W" + QByteArray("HDR01") + U16(3) + Produto("02", "0001") + Produto("01", "0002") +
-                         Produto("32", "0003");
+    const QByteArray w =
+        "W" + QByteArray("HDR01") + U16(3) + Produto("02", "0001") + Produto("01", "0002") + Produto("32", "0003");
     QByteArray o = "O" + QByteArray("CABEC12026120601") + U16(1) + "0100" + "15" +
                    QByteArray("PAGAMENTO DE CONTAS").leftJustified(40, ' ') + "1";
     Grava(CAMPO_QTD_SERVICOS_GUARDADOS, "0002");
@@ -149,19 +151,49 @@ int main(int argc, char** argv) {
         int arquivos, erros; // what each must leave
     };
     static const Tipo tipos[] = {
-        {"debit sale at sight, amount from the host, approved", [] { Grava(CAMPO_TIPO_VENDA, "1"); Grava(CAMPO_CODIGO_PRODUTO, "0001"); },
-         [] { ExecutaVenda(0, 0); return true; }, 1, 0},
-        {"debit sale at sight, declined", [] { Grava(CAMPO_TIPO_VENDA, "1"); Grava(CAMPO_CODIGO_PRODUTO, "0001"); Grava(CAMPO_VALOR_TRANSACAO, "4551"); },
-         [] { ExecutaVenda(0, 0); return true; }, 1, 0},
-        {"sale without a sale type", [] {}, [] { ExecutaVenda(0, 0); return true; }, 0, 1},
-        {"credit sale of a debit product", [] { Grava(CAMPO_TIPO_VENDA, "0"); Grava(CAMPO_CODIGO_PRODUTO, "0001"); },
-         [] { ExecutaVenda(0, 0); return true; }, 0, 0},
+        {"debit sale at sight, amount from the host, approved",
+         [] {
+             Grava(CAMPO_TIPO_VENDA, "1");
+             Grava(CAMPO_CODIGO_PRODUTO, "0001");
+         },
+         [] {
+             ExecutaVenda(0, 0);
+             return true;
+         },
+         1, 0},
+        {"debit sale at sight, declined",
+         [] {
+             Grava(CAMPO_TIPO_VENDA, "1");
+             Grava(CAMPO_CODIGO_PRODUTO, "0001");
+             Grava(CAMPO_VALOR_TRANSACAO, "4551");
+         },
+         [] {
+             ExecutaVenda(0, 0);
+             return true;
+         },
+         1, 0},
+        {"sale without a sale type", [] {},
+         [] {
+             ExecutaVenda(0, 0);
+             return true;
+         },
+         0, 1},
+        {"credit sale of a debit product",
+         [] {
+             Grava(CAMPO_TIPO_VENDA, "0");
+             Grava(CAMPO_CODIGO_PRODUTO, "0001");
+         },
+         [] {
+             ExecutaVenda(0, 0);
+             return true;
+         },
+         0, 0},
         {"automatic capture, this acquirer's card", [] { Grava(CAMPO_CODIGO_PRODUTO, "0003"); },
          [] { return CapturaDadosCartaoAuto(); }, 0, 0},
         {"automatic capture, another acquirer's card", [] { g_autorizador = QStringLiteral("0099"); },
          [] { return !CapturaDadosCartaoAuto(); }, 1, 0},
-        {"automatic capture, card range not found", [] { g_binsOk = false; },
-         [] { return !CapturaDadosCartaoAuto(); }, 1, 0},
+        {"automatic capture, card range not found", [] { g_binsOk = false; }, [] { return !CapturaDadosCartaoAuto(); },
+         1, 0},
     };
     constexpr int nTipos = int(sizeof tipos / sizeof tipos[0]);
 
@@ -190,7 +222,8 @@ int main(int argc, char** argv) {
         app.processEvents();
         esperado.arquivos += t.arquivos;
         esperado.erros += t.erros;
-        if (!ok || g_contadores.arquivos - antes.arquivos != t.arquivos || g_contadores.erros - antes.erros != t.erros) {
+        if (!ok || g_contadores.arquivos - antes.arquivos != t.arquivos ||
+            g_contadores.erros - antes.erros != t.erros) {
             if (falhas++ < 10)
                 std::fprintf(stderr, "soak: request %d (%s) ended wrong: result %d, stored %d, errors %d\n", i, t.nome,
                              int(ok), g_contadores.arquivos - antes.arquivos, g_contadores.erros - antes.erros);

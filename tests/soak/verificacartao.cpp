@@ -54,11 +54,14 @@ int main(int argc, char** argv) {
     QStringList dirs;
     enum { NADA, SEGREDOS, VARRE } modo = NADA;
     for (const QString& a : app.arguments().mid(1)) {
-        if (a == QLatin1String("--secrets")) modo = SEGREDOS;
-        else if (a == QLatin1String("--scan")) modo = VARRE;
+        if (a == QLatin1String("--secrets"))
+            modo = SEGREDOS;
+        else if (a == QLatin1String("--scan"))
+            modo = VARRE;
         else if (modo == SEGREDOS) {
             if (!LeSegredos(a, s)) return 2;
-        } else if (modo == VARRE) dirs << a;
+        } else if (modo == VARRE)
+            dirs << a;
         else {
             std::fprintf(stderr, "usage: tulen_carddata --secrets PATH... --scan DIR...\n");
             return 2;

@@ -21,8 +21,8 @@ std::vector<std::string> Oque(std::string_view dados, const Segredos& s) {
 TEST(DadosCartao, LuhnAcceptsOnlyValidCardNumbers) {
     EXPECT_TRUE(Luhn("4111111111111111"));
     EXPECT_FALSE(Luhn("4111111111111112"));
-    EXPECT_FALSE(Luhn("411111111111"));          // too short for a card
-    EXPECT_FALSE(Luhn("41111111111111111111"));  // too long
+    EXPECT_FALSE(Luhn("411111111111"));         // too short for a card
+    EXPECT_FALSE(Luhn("41111111111111111111")); // too long
     EXPECT_FALSE(Luhn("4111-1111-1111-1111"));
 }
 

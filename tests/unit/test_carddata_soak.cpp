@@ -67,8 +67,7 @@ TEST(Soak, ScenarioHexFieldsAreDecodedBeforeTheSearch) {
     DadosCartao::Segredos s;
     const QByteArray track = QByteArray("5899160000123450=2912101").toHex();
     DadosCartao::ColetaSegredos(
-        QJsonDocument::fromJson(R"({"host":{"fieldsHex":{"10104":")" + track + R"("},"fields":{"10149":"123"}}})"),
-        s);
+        QJsonDocument::fromJson(R"({"host":{"fieldsHex":{"10104":")" + track + R"("},"fields":{"10149":"123"}}})"), s);
     EXPECT_EQ(s.cartoes, std::vector<std::string>{"5899160000123450"});
     EXPECT_EQ(s.codigos, std::vector<std::string>{"123"});
 }

@@ -19,7 +19,11 @@ using namespace TesteCaptura;
 void UmaQuestao() {
     ServicoE.limpa();
     TDadosServicoE g;
-    g.produtos.push_back({QByteArray("0010000") + "0105" "0" "0" + QByteArray("PEDIDO").leftJustified(41, ' ')});
+    g.produtos.push_back({QByteArray("0010000") +
+                          "0105"
+                          "0"
+                          "0" +
+                          QByteArray("PEDIDO").leftJustified(41, ' ')});
     g.quantidade = 1;
     ServicoE.dados.push_back(g);
     ServicoE.quantidade = 1;
@@ -89,12 +93,14 @@ TEST_F(Adicionais, AsDuasEmOrdemConfirmadas) {
     });
     EXPECT_TRUE(Executa());
     EXPECT_TRUE(fechou.empty());
-    EXPECT_EQ(Criados(), (QStringList{QStringLiteral("Criou: FrmCap_InfoAdc"), QStringLiteral("Criou: FrmCap_ProdLoj")}));
+    EXPECT_EQ(Criados(),
+              (QStringList{QStringLiteral("Criou: FrmCap_InfoAdc"), QStringLiteral("Criou: FrmCap_ProdLoj")}));
     EXPECT_EQ(TesteHost::Host().campos.le(CAMPO_INFORMACOES_ADICIONAIS, 0), QByteArray("1;00100000X1;"));
-    EXPECT_EQ(TesteHost::Host().campos.le(CAMPO_PRODUTOS_LOJISTA, 0).left(13), QByteArray("1;100010101") + char(0x80) + "0");
+    EXPECT_EQ(TesteHost::Host().campos.le(CAMPO_PRODUTOS_LOJISTA, 0).left(13),
+              QByteArray("1;100010101") + char(0x80) + "0");
     EXPECT_EQ(FrmCap_InfoAdc, nullptr);
     EXPECT_EQ(FrmCap_ProdLoj, nullptr);
     EXPECT_TRUE(TesteHost::Audit().contains(QStringLiteral("Destruiu: FrmCap_ProdLoj")));
 }
 
-}  // namespace
+} // namespace

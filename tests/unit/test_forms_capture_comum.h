@@ -74,4 +74,4 @@ inline void QuandoAbrir(const QString& nome, std::function<void(QDialog*)> acao)
     t->start();
 }
 
-}  // namespace TesteCaptura
+} // namespace TesteCaptura

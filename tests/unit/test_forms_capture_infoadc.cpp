@@ -94,16 +94,16 @@ TEST_F(InfoAdc, SeteQuestoesEmDuasPaginasEOCampoExato) {
     EXPECT_EQ(Ed(0)->text(), QStringLiteral("AB 1")); // upper case edit
     EXPECT_EQ(Foco(), Ed(1));                         // Enter moves on
     Responde(1, QStringLiteral("12x3"));
-    EXPECT_EQ(Ed(1)->text(), QStringLiteral("123"));  // digits only
+    EXPECT_EQ(Ed(1)->text(), QStringLiteral("123")); // digits only
     Responde(2, QStringLiteral("c"));
-    Responde(4, QStringLiteral("e"));                 // Q4 has minimum 0 and stays empty
+    Responde(4, QStringLiteral("e")); // Q4 has minimum 0 and stays empty
     form->btConfirma->click();
 
     EXPECT_EQ(form->Pagina(), 2);
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(Ed(0)->isVisible() && Ed(1)->isVisible());
     EXPECT_FALSE(Ed(2)->isVisibleTo(form.get()));
-    EXPECT_EQ(Ed(0)->text(), QString());              // nothing of page 1 left behind
+    EXPECT_EQ(Ed(0)->text(), QString()); // nothing of page 1 left behind
     EXPECT_EQ(form->lbProdEspecial[0]->text(), QStringLiteral("Q6:"));
     Responde(0, QStringLiteral("1234"));
     EXPECT_EQ(Ed(0)->text(), QStringLiteral("12,34"));
@@ -172,7 +172,8 @@ TEST_F(InfoAdc, DuplaDigitacao) {
     EXPECT_EQ(ProdutoEspecialDD.at(0), '1');
     form->btConfirma->click();
     EXPECT_EQ(form->result(), 2);
-    EXPECT_EQ(Campo10221(), QByteArray("2;00100002""1234;00200000X;"));
+    EXPECT_EQ(Campo10221(), QByteArray("2;00100002"
+                                       "1234;00200000X;"));
 }
 
 TEST_F(InfoAdc, Datas) {
@@ -181,8 +182,8 @@ TEST_F(InfoAdc, Datas) {
     const struct {
         const char* digitos;
         bool aceita;
-    } casos[] = {{"311226", true}, {"31122026", true}, {"3112202", false}, {"310426", false}, {"29022027", false},
-                 {"29022028", true}};
+    } casos[] = {{"311226", true},  {"31122026", true},  {"3112202", false},
+                 {"310426", false}, {"29022027", false}, {"29022028", true}};
     for (const auto& c : casos) {
         caixas.textos.clear();
         Abre();
@@ -202,7 +203,9 @@ TEST_F(InfoAdc, Datas) {
 }
 
 TEST_F(InfoAdc, ValoresELimites) {
-    Questoes({{"0010000", 1, 6, '0', '4', "VALOR"}, {"0020000", 3, 5, '0', '0', "NOME"}, {"0030000", 0, 5, '0', '4', "GORJETA"}});
+    Questoes({{"0010000", 1, 6, '0', '4', "VALOR"},
+              {"0020000", 3, 5, '0', '0', "NOME"},
+              {"0030000", 0, 5, '0', '4', "GORJETA"}});
     TesteHost::Caixas caixas;
     Abre();
 
@@ -228,4 +231,4 @@ TEST_F(InfoAdc, ValoresELimites) {
     EXPECT_EQ(Campo10221(), QByteArray("3;00100004125999;00200000ABC;00300004;"));
 }
 
-}  // namespace
+} // namespace

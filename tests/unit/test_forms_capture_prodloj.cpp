@@ -181,4 +181,4 @@ TEST_F(ProdLoj, SemBemNaoGrava) {
     EXPECT_FALSE(TesteHost::Existe(CAMPO_PRODUTOS_LOJISTA));
 }
 
-}  // namespace
+} // namespace

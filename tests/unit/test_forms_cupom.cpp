@@ -7,7 +7,10 @@
 namespace {
 
 QByteArray Cabecalho(const QByteArray& loja) {
-    QByteArray c = "00" "1205" "103015" + QByteArray(9, '0') + "PLANO CONSULTA " + "654321" + QByteArray(19, ' ');
+    QByteArray c = "00"
+                   "1205"
+                   "103015" +
+                   QByteArray(9, '0') + "PLANO CONSULTA " + "654321" + QByteArray(19, ' ');
     return c + loja.leftJustified(16, ' ') + "000042";
 }
 

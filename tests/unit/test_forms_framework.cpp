@@ -139,7 +139,9 @@ TEST_F(Framework, ChipDataFromThePinpad) {
     Grava(CAMPO_TIPO_OPERACAO_CARTAO, "1");
     Grava(CAMPO_VALOR_SAQUE, " 1.234,56 ");
     Produto.dados[OffProduto::TIPO_PRODUTO_CHIP] = '3';
-    const QByteArray dados("002:AA\0" "006:00\0", 14);
+    const QByteArray dados("002:AA\0"
+                           "006:00\0",
+                           14);
     Roteiro("ObtemDadosKora", {QJsonObject{{"result", 0}, {"dataHex", QString::fromLatin1(dados.toHex())}}});
     EXPECT_TRUE(f->VerificaObtemDadosEmv());
     EXPECT_EQ(Chamadas("ObtemDadosKora").at(0), (QJsonArray{3, "123456"}));
@@ -326,8 +328,7 @@ TEST_F(Framework, OperatorReturnShowsEveryLineSplitAtAt) {
     std::unique_ptr<TFrmRetorno_Opr> f(TFrmRetorno_Opr::Cria());
     f->show();
     QApplication::processEvents();
-    EXPECT_EQ(f->MemoRetornoOpr->toPlainText(),
-              "PRIMEIRA LINHA\nSEGUNDA\nTERCEIRA\n" + QString(256, 'x'));
+    EXPECT_EQ(f->MemoRetornoOpr->toPlainText(), "PRIMEIRA LINHA\nSEGUNDA\nTERCEIRA\n" + QString(256, 'x'));
     EXPECT_EQ(f->lbMensagem->text(), "TRANSACAO APROVADA");
     EXPECT_EQ(f->btRetorna->text(), M(554));
     f->btRetorna->setFocus();

@@ -76,7 +76,9 @@ TEST_F(Moeda, SemQualificacaoNaoHaConsulta) {
         const int tv = QByteArray(tipoVenda).isEmpty() ? -1 : QByteArray(tipoVenda).toInt();
         EXPECT_EQ(Audit(), QStringList({"Modulo Kora41.bpl : Entrou VerificaConverteMoeda",
                                         QString("Modulo Kora41.bpl : Saiu VerificaConverteMoeda - Tipo Venda: [%1] - "
-                                                "Cartao EMV?: [%2]").arg(tv).arg(chip ? "Sim" : "Nao")}));
+                                                "Cartao EMV?: [%2]")
+                                            .arg(tv)
+                                            .arg(chip ? "Sim" : "Nao")}));
     }
     EXPECT_EQ(Le(CAMPO_CODIGO_RESPOSTA), "");
 }
@@ -135,4 +137,4 @@ TEST_F(Moeda, ConsultaSemRespostaUtil) {
     EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), M(801));
 }
 
-}  // namespace
+} // namespace

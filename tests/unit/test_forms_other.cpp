@@ -44,7 +44,8 @@ std::string Decodifica(const QImage& tela) {
 TEST_F(FormsOther, QrCodeNaTelaTrazOTextoDoCampo) {
     Plataforma::GravaIni(QStringLiteral("ClienteTrn.ini"), QStringLiteral("CD_TULEN"),
                          QStringLiteral("PermiteExibirQRCodeNoPDV"), QStringLiteral("1"));
-    const QByteArray texto = "00020101021226890014br.gov.exemplo2567qr.tulen.exemplo/v2/cobv/9d36b84fc70b478fb95c12729b90ca2563040A5B";
+    const QByteArray texto =
+        "00020101021226890014br.gov.exemplo2567qr.tulen.exemplo/v2/cobv/9d36b84fc70b478fb95c12729b90ca2563040A5B";
     hostsim::estado().campos.grava(CAMPO_TEXTO_QRCODE, 0, texto);
     TFrmVendaQRCode* f = TFrmVendaQRCode::Cria();
     f->show();

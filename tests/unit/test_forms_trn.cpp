@@ -30,7 +30,8 @@ protected:
         // Today's technical write-off is done: the forms send only their own request.
         const QString agora = Plataforma::Agora().toString(QStringLiteral("ddMMyyyyHHmmss"));
         for (const char* chave : {"UltimaBaixaTecnica", "DataHoraUltimaVerificacao"})
-            Plataforma::GravaIni(QStringLiteral("Cliente.ini"), QStringLiteral("DadosPinpad"), QLatin1String(chave), agora);
+            Plataforma::GravaIni(QStringLiteral("Cliente.ini"), QStringLiteral("DadosPinpad"), QLatin1String(chave),
+                                 agora);
         Plataforma::GravaIni(QStringLiteral("Cliente.ini"), QStringLiteral("DadosPinpad"),
                              QStringLiteral("IntervaloEmMinutosBaixaTecnica"), QStringLiteral("600"));
     }
@@ -56,8 +57,8 @@ public:
     bool VerificaConfirmacaoValorPinpad() override { return Passo("ConfirmaValor"); }
 };
 
-const QStringList kOrdem{"Valida",   "Grava",    "DadosAdicionais", "ConverteMoeda", "ProcessaCartao",
-                         "Senha",    "DadosEmv", "Grava",           "FormataPinpad", "ConfirmaValor"};
+const QStringList kOrdem{"Valida", "Grava",    "DadosAdicionais", "ConverteMoeda", "ProcessaCartao",
+                         "Senha",  "DadosEmv", "Grava",           "FormataPinpad", "ConfirmaValor"};
 
 } // namespace
 
@@ -162,8 +163,8 @@ TEST_F(FormsTrn, PinpadDescriptorAndPinFlag) {
     EXPECT_EQ(Le(CAMPO_TAG_002), "1;06;1;0;0;000000");
     Plataforma::GravaIni(QStringLiteral("Cliente.ini"), QStringLiteral("CLIENTOMBRA"), QStringLiteral("TipoPIN"),
                          QStringLiteral("Externo"));
-    Roteiro("MontaDadosPinpad", {QJsonObject{{"block", QString(40, 'x') + "  00  "}},
-                                 QJsonObject{{"block", QString(40, 'x') + "SAM01"}}});
+    Roteiro("MontaDadosPinpad",
+            {QJsonObject{{"block", QString(40, 'x') + "  00  "}}, QJsonObject{{"block", QString(40, 'x') + "SAM01"}}});
     EXPECT_TRUE(FormataDadosCartaoPinpad());
     EXPECT_EQ(Le(CAMPO_TAG_002), "3;06;1;0;0;000000");
     EXPECT_TRUE(FormataDadosCartaoPinpad());

@@ -135,16 +135,17 @@ TEST(Sigilo, MasksLongDigitRunsAndTrackTails) {
 TEST(Sigilo, ResultDocumentsAreMaskedFieldByField) {
     const QByteArray trilha = "5555666677778888=28121010000";
     const QJsonObject r{
-        {"fields", QJsonObject{{"10109", QString::fromLatin1(trilha)}, {"10146", "5555666677778888"}, {"1003", "5000"}}},
+        {"fields",
+         QJsonObject{{"10109", QString::fromLatin1(trilha)}, {"10146", "5555666677778888"}, {"1003", "5000"}}},
         {"fieldsHex", QJsonObject{{"10104", QString::fromLatin1(trilha.toHex() + "00")},
                                   {"20033", QString::fromLatin1(QByteArray("x5555666677778888\x01").toHex())}}},
         {"files", QJsonArray{QJsonObject{{"fields", QJsonObject{{"10149", "123"}}}}}},
         {"requests", QJsonArray{QJsonObject{{"entries", QJsonArray{QJsonObject{{"field", 10110}, {"value", "B5555"}},
-                                                                  QJsonObject{{"field", 1003}, {"value", "5000"}}}}}}},
+                                                                   QJsonObject{{"field", 1003}, {"value", "5000"}}}}}}},
         {"audit", QJsonArray{"cartao 5555666677778888"}}};
     const QJsonObject m = hostsim::MascaraDocumento(r);
-    EXPECT_EQ(m["fields"].toObject(), (QJsonObject{{"10109", QString(trilha.size(), '*')},
-                                                   {"10146", "555566******8888"}, {"1003", "5000"}}));
+    EXPECT_EQ(m["fields"].toObject(),
+              (QJsonObject{{"10109", QString(trilha.size(), '*')}, {"10146", "555566******8888"}, {"1003", "5000"}}));
     EXPECT_EQ(m["fieldsHex"]["10104"].toString(), QString::fromLatin1(QByteArray(trilha.size() + 1, '*').toHex()));
     EXPECT_EQ(QByteArray::fromHex(m["fieldsHex"]["20033"].toString().toLatin1()), "x555566******8888\x01");
     EXPECT_EQ(m["files"][0]["fields"]["10149"].toString(), "***");

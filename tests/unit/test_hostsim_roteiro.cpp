@@ -29,8 +29,10 @@ TEST_F(RoteiroTest, AnswersAreConsumedInOrderAndTheRestIsReported) {
 
 TEST_F(RoteiroTest, ObjectAnswersFillOutValuesAndFields) {
     auto& r = estado().roteiro;
-    r.acrescenta("ObtemDadosKora",
-                 QJsonArray{QJsonObject{{"result", 0}, {"data", QString::fromLatin1("006:00\0" "002:A1\0", 14)}}});
+    r.acrescenta("ObtemDadosKora", QJsonArray{QJsonObject{{"result", 0},
+                                                          {"data", QString::fromLatin1("006:00\0"
+                                                                                       "002:A1\0",
+                                                                                       14)}}});
     r.acrescenta("FazConsultaBins", QJsonArray{QJsonObject{{"result", true}, {"authorizer", "0099"}}, false});
     r.acrescenta("LerCartao", QJsonArray{QJsonObject{{"result", 0}, {"fields", QJsonObject{{"10134", "1"}}}}});
     r.acrescenta("MontaDadosPinpad", QJsonArray{QJsonObject{{"result", 0}, {"blockHex", "00ff"}}});
@@ -39,7 +41,9 @@ TEST_F(RoteiroTest, ObjectAnswersFillOutValuesAndFields) {
     char buf[1025];
     int n = -1;
     EXPECT_EQ(ObtemDadosKora(buf, 1, "", n), 0);
-    EXPECT_EQ(QByteArray(buf, n), QByteArray("006:00\0" "002:A1\0", 14));
+    EXPECT_EQ(QByteArray(buf, n), QByteArray("006:00\0"
+                                             "002:A1\0",
+                                             14));
     // The module tests interpose FazConsultaBins, and the card-range library
     // has nothing else for the linker to keep it for: reach it directly.
     void* lentar = dlopen("liblentar.so", RTLD_NOW);
@@ -126,7 +130,9 @@ TEST_F(RoteiroTest, RulesReadTheReplyServices) {
     EXPECT_FALSE(VerificaServico5("FLUXOPERG:", 0));
     estado().campos.grava(20026, 0, "Q012096000001234");
     EXPECT_EQ(TrataRespostaServicoQ096(2), 1) << "a service without currency, rate and amount is no offer";
-    estado().campos.grava(20026, 0, "Q029096840USD00054321000000001841" "5013FLUXOPERG:abc");
+    estado().campos.grava(20026, 0,
+                          "Q029096840USD00054321000000001841"
+                          "5013FLUXOPERG:abc");
     EXPECT_EQ(TrataRespostaServicoQ096(2), 0);
     EXPECT_TRUE(VerificaServico5("FLUXOPERG:", 0));
     EXPECT_FALSE(VerificaServico5("", 0));

@@ -17,12 +17,33 @@ TEST(ModuloAbi, DynamicSymbolTableIsExactlyTheHostAbi) {
     EXPECT_EQ(id[0], '\x02');
     EXPECT_NE(dlsym(modulo, "ExecutaVenda"), nullptr);
 
-    std::set<std::string> esperados{
-        "Initialize", "Finalize", "ObtemVersao", "ExecutaVenda", "ExecutaFuncaoADM", "ExecutaPreAutorizacao",
-        "ExecutaGenerico", "ExecutaConsultaCheque", "RealizaConsultaMenuOutros", "TIMEOUT", "MAX_TAM_CARTAO",
-        "MIN_TAM_CARTAO", "TAM_VALIDADE", "MAX_TENTATIVAS", "SET_ERROS_CARTAO", "SET_CANCELADO", "MSG_SUCESSO",
-        "MSG_CANCEL", "MSG_NAO_ACEITO", "MSG_CONECTE", "MSG_REPETIR", "MSG_OBRIGADO", "MSG_BRANCOS", "MSG_KORANET",
-        "KORA_IDENTIFICACAO", "Kora41Galeria", "Kora41AbreForm"};
+    std::set<std::string> esperados{"Initialize",
+                                    "Finalize",
+                                    "ObtemVersao",
+                                    "ExecutaVenda",
+                                    "ExecutaFuncaoADM",
+                                    "ExecutaPreAutorizacao",
+                                    "ExecutaGenerico",
+                                    "ExecutaConsultaCheque",
+                                    "RealizaConsultaMenuOutros",
+                                    "TIMEOUT",
+                                    "MAX_TAM_CARTAO",
+                                    "MIN_TAM_CARTAO",
+                                    "TAM_VALIDADE",
+                                    "MAX_TENTATIVAS",
+                                    "SET_ERROS_CARTAO",
+                                    "SET_CANCELADO",
+                                    "MSG_SUCESSO",
+                                    "MSG_CANCEL",
+                                    "MSG_NAO_ACEITO",
+                                    "MSG_CONECTE",
+                                    "MSG_REPETIR",
+                                    "MSG_OBRIGADO",
+                                    "MSG_BRANCOS",
+                                    "MSG_KORANET",
+                                    "KORA_IDENTIFICACAO",
+                                    "Kora41Galeria",
+                                    "Kora41AbreForm"};
 #define INTPOS(nome, valor) esperados.insert("INTPOS_TRANSACAO_HABILITADA_" #nome);
 #define PONTAL(nome, valor) esperados.insert("PONTAL_" #nome);
     KORA_INTPOS_LISTA(INTPOS)
@@ -49,8 +70,7 @@ TEST(ModuloAbi, DynamicSymbolTableIsExactlyTheHostAbi) {
 
 TEST(ModuloAbi, HostTextsAreFilledAsDataOnly) {
     EXPECT_EQ(FormataMensagem(QStringLiteral("Form %s nao criado"), "FrmVis_Deb"), "Form FrmVis_Deb nao criado");
-    EXPECT_EQ(FormataMensagem(QStringLiteral("%s (%s)"), QStringLiteral("Produto"), QByteArray("07")),
-              "Produto (07)");
+    EXPECT_EQ(FormataMensagem(QStringLiteral("%s (%s)"), QStringLiteral("Produto"), QByteArray("07")), "Produto (07)");
     // A hostile or mismatched text never reads arguments that are not there.
     EXPECT_EQ(FormataMensagem(QStringLiteral("%s %s %n %d"), "x"), "%s %s %n %d");
     EXPECT_EQ(FormataMensagem(QStringLiteral("valor %d"), 12), "valor 12");

@@ -35,10 +35,16 @@ std::function<void()> MenuOutros(std::initializer_list<const char*> tipos) {
         Grava(CAMPO_SERVICO_O, o);
     };
 }
-std::function<void()> C(uint16_t campo, const char* v) { return [=] { Grava(campo, v); }; }
+std::function<void()> C(uint16_t campo, const char* v) {
+    return [=] { Grava(campo, v); };
+}
 std::function<void()> T(const char* tipo) { return C(CAMPO_TIPO_VENDA, tipo); }
-std::function<void()> Perguntas(int r) { return [r] { Roteiro("RealizaPerguntasCamposLPergEx", {r, r}); }; }
-std::function<void()> Posicoes(std::set<int> p) { return [p] { Host().posicoesPdv = p; }; }
+std::function<void()> Perguntas(int r) {
+    return [r] { Roteiro("RealizaPerguntasCamposLPergEx", {r, r}); };
+}
+std::function<void()> Posicoes(std::set<int> p) {
+    return [p] { Host().posicoesPdv = p; };
+}
 // A chip pinpad of another maker at a version without extended data.
 std::function<void()> AutoPronta(bool bins = true, int pinpad = 0, int perguntas = 0) {
     return [=] {
@@ -51,12 +57,22 @@ std::function<void()> AutoPronta(bool bins = true, int pinpad = 0, int perguntas
         Roteiro("RealizaPerguntasCamposLPergEx", {perguntas});
     };
 }
-template <class... F> std::function<void()> E(F... f) { return [=] { (f(), ...); }; }
+template <class... F> std::function<void()> E(F... f) {
+    return [=] { (f(), ...); };
+}
 
-std::function<void()> V(int modo) { return [modo] { ExecutaVenda(7, modo); }; }
-std::function<void()> Adm(int f) { return [f] { ExecutaFuncaoADM(7, f); }; }
-std::function<void()> Pre() { return [] { ExecutaPreAutorizacao(7, 0); }; }
-std::function<void()> Gen(int f) { return [f] { ExecutaGenerico(7, f); }; }
+std::function<void()> V(int modo) {
+    return [modo] { ExecutaVenda(7, modo); };
+}
+std::function<void()> Adm(int f) {
+    return [f] { ExecutaFuncaoADM(7, f); };
+}
+std::function<void()> Pre() {
+    return [] { ExecutaPreAutorizacao(7, 0); };
+}
+std::function<void()> Gen(int f) {
+    return [f] { ExecutaGenerico(7, f); };
+}
 
 struct Caso {
     const char* nome;
@@ -88,8 +104,10 @@ TEST_P(Despacho, ChoosesFormOrRefusal) {
     c.prepara();
     c.chama();
     EXPECT_EQ(forms, c.form ? QStringList{c.form} : QStringList{});
-    if (c.erro) EXPECT_EQ(Erros(), (std::vector<std::pair<int, QString>>{{255, M(c.erro)}}));
-    else EXPECT_TRUE(Erros().empty());
+    if (c.erro)
+        EXPECT_EQ(Erros(), (std::vector<std::pair<int, QString>>{{255, M(c.erro)}}));
+    else
+        EXPECT_TRUE(Erros().empty());
     EXPECT_EQ(Arquivos(), c.arquivos);
 }
 
@@ -102,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Caso{"QrCode", [] {}, V(82), "FrmVendaQRCode"},
         Caso{"QrCodeQuestionsNeedTheService", Perguntas(1), V(82), "FrmVendaQRCode"},
-        Caso{"CreditPlanOneBeatsIssuer", E(T("0"), P("01"), C(PARCELAS, "1"), C(FINANCIAMENTO, "1")), V(0), "FrmVis_Crd"},
+        Caso{"CreditPlanOneBeatsIssuer", E(T("0"), P("01"), C(PARCELAS, "1"), C(FINANCIAMENTO, "1")), V(0),
+             "FrmVis_Crd"},
         Caso{"CreditPlanZero", E(T("0"), P("01"), C(PARCELAS, "0")), V(0), "FrmVis_Crd"},
         Caso{"CreditMerchant", E(T("0"), P("01"), C(PARCELAS, "3"), C(FINANCIAMENTO, "0")), V(0), "FrmEst_CrdPar"},
         Caso{"CreditIssuer", E(T("0"), P("01"), C(FINANCIAMENTO, "1")), V(0), "FrmCpr_AdmCrdPar"},

@@ -57,9 +57,9 @@ TEST_F(VersaoPinpad, ExtendedDataByMakerAndVersion) {
 }
 
 TEST_F(VersaoPinpad, FailuresWriteNothing) {
-    Roteiro("MontaDadosPinpad", {Bloco125("GERTEC", "108A01", 1), Bloco125("GERTEC", "108A01"),
-                                 Bloco125("GERTEC", "108A01"), Bloco125("GERTEC", "108A01"),
-                                 QJsonObject{{"result", 0}, {"block", "GERTEC"}}});
+    Roteiro("MontaDadosPinpad",
+            {Bloco125("GERTEC", "108A01", 1), Bloco125("GERTEC", "108A01"), Bloco125("GERTEC", "108A01"),
+             Bloco125("GERTEC", "108A01"), QJsonObject{{"result", 0}, {"block", "GERTEC"}}});
     Roteiro("ObtemDadosPinpadAutoCapturaEstendidaTagDF70",
             {DF70("006DF7002ABCD"), DF70("010DF7009ABCD"), DF70("010DF7000")});
     EXPECT_FALSE(VerificaVersaoAplicacaoTulen());

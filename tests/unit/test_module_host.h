@@ -83,8 +83,10 @@ public:
             icones << box->icon();
             const auto botao = respostas.empty() ? QMessageBox::Ok : respostas.front();
             if (!respostas.empty()) respostas.pop_front();
-            if (QAbstractButton* b = box->button(botao)) b->click();
-            else box->done(botao);
+            if (QAbstractButton* b = box->button(botao))
+                b->click();
+            else
+                box->done(botao);
         });
         timer_.start();
     }

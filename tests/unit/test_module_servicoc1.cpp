@@ -27,15 +27,16 @@ class ServicoC1Host : public TesteHost::HostTest {
 protected:
     void Guarda(const QByteArray& contagem, const std::vector<QByteArray>& servicos) {
         TesteHost::Grava(CAMPO_QTD_SERVICOS_GUARDADOS, contagem);
-        for (size_t i = 0; i < servicos.size(); ++i) TesteHost::Grava(CAMPO_SERVICOS_GUARDADOS, servicos[i], uint16_t(i));
+        for (size_t i = 0; i < servicos.size(); ++i)
+            TesteHost::Grava(CAMPO_SERVICOS_GUARDADOS, servicos[i], uint16_t(i));
     }
 };
 
 } // namespace
 
 TEST(ServicoC1, EntriesReadByTheirFieldsAndDescriptionCutAtZero) {
-    const TServicoC1 c1 = Decodifica(Registro({Entrada("100", "01", "0001", "CREDITO"),
-                                               Entrada("011", "03", "0002", "DEBITO A VISTA")}));
+    const TServicoC1 c1 =
+        Decodifica(Registro({Entrada("100", "01", "0001", "CREDITO"), Entrada("011", "03", "0002", "DEBITO A VISTA")}));
     ASSERT_EQ(c1.quantidade(), 2);
     const TEntradaC1 e = c1.entrada(1);
     EXPECT_EQ(e.pedeAutorizacao, '0');

@@ -10,7 +10,8 @@ using namespace TesteHost;
 QByteArray U16(int v) { return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF); }
 
 // A product record: kind, code and single-character flags at their offsets.
-QByteArray ProdutoRegistro(const char* tipo, const char* codigo, std::initializer_list<std::pair<int, char>> flags = {}) {
+QByteArray ProdutoRegistro(const char* tipo, const char* codigo,
+                           std::initializer_list<std::pair<int, char>> flags = {}) {
     QByteArray p(TAM_PRODUTO, '0');
     p.replace(OffProduto::TIPO, 2, tipo);
     p.replace(OffProduto::CODIGO, 4, codigo);
@@ -188,9 +189,9 @@ TEST_F(ModuloServicos, FailedOReadGivesAnEmptyMenuAndRefetchesWhenDue) {
     // Field 10224 "1": the list is fetched again first, without a dialog.
     Grava(CAMPO_ESTADO_MENU_OUTROS, "1");
     const QByteArray o = "O" + ServicoOBytes({EntradaO("0015", "15", "Conta", '0')}, "2026120699");
-    Host().respostasAdquirente.append(QJsonObject{
-        {"fields", QJsonObject{{"1009", "00"}, {"20143", "0001"}}},
-        {"indexedHex", QJsonObject{{"20033", QJsonArray{QString::fromLatin1(o.toHex())}}}}});
+    Host().respostasAdquirente.append(
+        QJsonObject{{"fields", QJsonObject{{"1009", "00"}, {"20143", "0001"}}},
+                    {"indexedHex", QJsonObject{{"20033", QJsonArray{QString::fromLatin1(o.toHex())}}}}});
     EXPECT_EQ(LeServicoO(ServicoO), -100); // a plain read fetches nothing
     EXPECT_EQ(Requisicoes(), 0);
     ASSERT_TRUE(MenuOutrosVencido());

@@ -94,8 +94,8 @@ TEST(RunnerCenario, RejectsBadValues) {
     for (const char* n : {" 1003", "+1003", "01003", "1003 "})
         EXPECT_EQ(Valida(("{\"host\": {\"fields\": {\"" + std::string(n) + "\": \"1\"}}, \"steps\": []}").c_str()),
                   "host.fields: bad field number \"" + QString::fromLatin1(n) + "\"");
-    const QByteArray longo = R"({"acquirer": [{"responseServices": [{"letter": "Q", "text": ")" + QByteArray(1000, 'x') +
-                             R"("}]}], "steps": []})";
+    const QByteArray longo = R"({"acquirer": [{"responseServices": [{"letter": "Q", "text": ")" +
+                             QByteArray(1000, 'x') + R"("}]}], "steps": []})";
     EXPECT_EQ(ValidaCenario(QJsonDocument::fromJson(longo).object()),
               "acquirer[0].responseServices[0].text: longer than 999 characters");
     EXPECT_EQ(Valida(R"({"acquirer": [{"interim": {"pendingMs": 1}}], "steps": []})"),
@@ -142,8 +142,8 @@ TEST(RunnerCenario, FilesAreReadWithLimitsBasesAndNoRepeatedKeys) {
 
 TEST(RunnerCenario, OperatorActionsAreCheckedOneByOne) {
     auto acao = [](const char* a) {
-        return ValidaCenario(Json((QByteArray(R"({"steps": [{"call": "ExecutaVenda", "operator": [)") + a + "]}]}")
-                                      .constData()));
+        return ValidaCenario(
+            Json((QByteArray(R"({"steps": [{"call": "ExecutaVenda", "operator": [)") + a + "]}]}").constData()));
     };
     EXPECT_TRUE(acao(R"({"click": "a", "type": "b", "text": "1"})").startsWith("steps[0].operator[0]: one action"));
     EXPECT_EQ(acao(R"({"type": "edValor"})"), "steps[0].operator[0]: \"type\" needs a \"text\"");

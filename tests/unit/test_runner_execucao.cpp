@@ -47,8 +47,8 @@ struct Form : Aplicacao {
         btConfirma = new QPushButton("OK", &d);
         btConfirma->setObjectName("btConfirma");
         btConfirma->setAutoDefault(false);
-        for (QWidget* w : {static_cast<QWidget*>(edValor), static_cast<QWidget*>(lbOpcoes),
-                           static_cast<QWidget*>(btConfirma)})
+        for (QWidget* w :
+             {static_cast<QWidget*>(edValor), static_cast<QWidget*>(lbOpcoes), static_cast<QWidget*>(btConfirma)})
             l->addWidget(w);
         QObject::connect(btConfirma, &QPushButton::clicked, &d, [this] { d.done(1); });
     }
@@ -118,9 +118,9 @@ TEST(RunnerOperador, AnswersAndRecordsMessageBoxes) {
     Plataforma::GaranteAplicacao();
     Operador op({}, -1);
     op.Passo("step 1", Acoes(R"([{"messageBox": "no", "contains": "continuar"}, {"messageBox": "ok"}])"));
-    EXPECT_EQ(Plataforma::MessageBox("Deseja continuar?", "Tulen - v1", Plataforma::MB_YESNO,
-                                     Plataforma::Icone::Pergunta),
-              Plataforma::IDNO);
+    EXPECT_EQ(
+        Plataforma::MessageBox("Deseja continuar?", "Tulen - v1", Plataforma::MB_YESNO, Plataforma::Icone::Pergunta),
+        Plataforma::IDNO);
     EXPECT_EQ(Plataforma::MessageBox("Falhou", "Tulen - v1", Plataforma::MB_OK, Plataforma::Icone::Exclamacao),
               Plataforma::IDOK);
     op.FimDoPasso();
@@ -203,7 +203,8 @@ TEST(RunnerExecucao, RunsATinyScenarioThroughTheModule) {
       "hostFiles": {"$exact": ["Cliente.ini", "Modulo.ini", "audit.log"]},
       "forms": {"$exact": []},
       "unused": {"script": {"VerificaCPF": [true]}, "acquirer": 0}
-    })").object();
+    })")
+                                     .object();
     EXPECT_TRUE(ConfereEsperado(esperado, r, onde)) << onde.toStdString();
     // The version is in its field while the module is loaded, gone after.
     EXPECT_TRUE(r["steps"].toArray()[0].toObject()["fields"].toObject()["10263"].isString());
@@ -220,7 +221,8 @@ TEST(RunnerExecucao, ABadScenarioRunsNothing) {
     QJsonObject r;
     EXPECT_EQ(Executa(o, r), 1);
     EXPECT_EQ(r, QJsonDocument::fromJson(R"({"ok": false, "failure":
-        "bad scenario: steps[0].fields.1003: not a Latin-1 text"})").object());
+        "bad scenario: steps[0].fields.1003: not a Latin-1 text"})")
+                     .object());
     o.cenario = c.Grava("{\"steps\": [}");
     EXPECT_EQ(Executa(o, r), 1);
     EXPECT_TRUE(r["failure"].toString().startsWith("bad scenario: ")) << r["failure"].toString().toStdString();
