@@ -10,19 +10,6 @@
 #include <QPushButton>
 
 namespace {
-char Caractere(const QKeyEvent* k) {
-    if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
-    switch (k->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Backspace: return 8;
-    default: break;
-    }
-    const QString t = k->text();
-    if (t.size() != 1) return 0;
-    const ushort u = t[0].unicode();
-    return u >= 32 && u < 256 ? char(uchar(u)) : 0;
-}
 bool Digito(char c) { return c >= '0' && c <= '9'; }
 } // namespace
 
@@ -76,7 +63,7 @@ bool TTeclasCancelamento::eventFilter(QObject* obj, QEvent* ev) {
 
 bool TTeclasCancelamento::Filtra(QObject* obj, QEvent* ev) {
     auto* k = static_cast<QKeyEvent*>(ev);
-    char c = Caractere(k);
+    char c = CaractereTecla(k);
     if (c == 0) return false;
     auto* ed = qobject_cast<QLineEdit*>(obj);
     const Tipo tipo = ed ? edicoes_.value(ed, Livre) : Livre;

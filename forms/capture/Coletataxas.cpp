@@ -190,7 +190,7 @@ void TFrmColeta_Taxas::edValorChange(QLineEdit* ed) {
 
 bool TFrmColeta_Taxas::FiltraEvento(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::KeyPress && obj->isWidgetType() && static_cast<QWidget*>(obj)->window() == this) {
-        const char c = DataDigitada::Caractere(static_cast<QKeyEvent*>(ev));
+        const char c = CaractereTecla(static_cast<QKeyEvent*>(ev));
         if (c != 0) {
             if (FormKeyPress(c)) return true;
             auto* ed = qobject_cast<QLineEdit*>(obj);

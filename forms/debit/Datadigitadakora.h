@@ -4,7 +4,6 @@
 #include <QDate>
 #include <QString>
 
-class QKeyEvent;
 class QLineEdit;
 
 namespace DataDigitada {
@@ -21,7 +20,4 @@ QString Formata(const QDate& d);
 // Today plus `dias` days as the host's date arithmetic gives it; invalid
 // when the host cannot compute it.
 QDate Limite(int dias);
-// The character a key types, as the forms' key handlers see it; 0 for keys
-// that type nothing.
-char Caractere(const QKeyEvent* k);
 } // namespace DataDigitada

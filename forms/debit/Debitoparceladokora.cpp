@@ -98,7 +98,7 @@ bool TFrmPar_Deb::FiltraTecla(QObject* obj, char& tecla) {
 
 bool TFrmPar_Deb::FiltraEvento(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::KeyPress && EditsFiltrados.contains(obj)) {
-        char c = DataDigitada::Caractere(static_cast<QKeyEvent*>(ev));
+        char c = CaractereTecla(static_cast<QKeyEvent*>(ev));
         if (c != 0) return FormKeyPress(c) || FiltraTecla(obj, c);
     }
     return TFrmDeb_Trn::FiltraEvento(obj, ev);

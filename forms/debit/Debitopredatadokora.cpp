@@ -123,7 +123,7 @@ void TFrmPrd_Deb::edDataPrdEnter() {
 
 bool TFrmPrd_Deb::FiltraEvento(QObject* obj, QEvent* ev) {
     if (obj == edTipoGarantia && ev->type() == QEvent::KeyPress) {
-        char c = DataDigitada::Caractere(static_cast<QKeyEvent*>(ev));
+        char c = CaractereTecla(static_cast<QKeyEvent*>(ev));
         if (c != 0) return FormKeyPress(c) || edTipoGarantiaKeyPress(c);
     }
     return TFrmDeb_Trn::FiltraEvento(obj, ev);

@@ -502,3 +502,21 @@ QDialog* FormPadraoGaleria() { return TFrmMod::Cria(); }
 } // namespace
 
 KORA_REGISTRA_GALERIA(FrmMod, FormPadraoGaleria)
+
+char CaractereTecla(const QKeyEvent* k) {
+    if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
+    switch (k->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Delete: return 127;
+    case Qt::Key_Escape:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 0;
+    default: break;
+    }
+    const QString t = k->text();
+    if (t.size() != 1) return 0;
+    const ushort u = t[0].unicode();
+    return u >= 32 && u < 256 ? char(uchar(u)) : 0;
+}

@@ -16,6 +16,7 @@
 
 class QFrame;
 class QLabel;
+class QKeyEvent;
 class QLineEdit;
 class QWidget;
 
@@ -168,3 +169,8 @@ private:
 };
 
 extern TFrmMod* FrmMod;
+
+// The character a key types, as the forms' key handlers see it: 13 for Enter,
+// 8 for Backspace, 127 for Delete, a Latin-1 character; 0 for keys that type
+// nothing (modified keys, Escape, Tab).
+char CaractereTecla(const QKeyEvent* k);

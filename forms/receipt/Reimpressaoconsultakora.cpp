@@ -17,20 +17,6 @@
 
 TFrmReimpressao_Trn* FrmReimpressao_Trn = nullptr;
 
-namespace {
-// The character a key types for the key filters below; 0 for none.
-char TeclaDigitada(const QKeyEvent* k) {
-    switch (k->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Backspace: return 8;
-    default: break;
-    }
-    const QString t = k->text();
-    return t.size() == 1 && t[0].unicode() >= 32 && t[0].unicode() < 256 ? char(uchar(t[0].unicode())) : 0;
-}
-} // namespace
-
 QDate DataDigitada(const QString& texto) {
     // Read by position: the short-date format of the locale must not matter.
     const QString t = texto.trimmed();
@@ -149,7 +135,7 @@ bool TFrmReimpressao_Trn::cbListaViasKeyPress(char tecla) {
 
 bool TFrmReimpressao_Trn::FiltraEvento(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::KeyPress && (obj == edNumDocumento || obj == cbListaVias)) {
-        const char tecla = TeclaDigitada(static_cast<QKeyEvent*>(ev));
+        const char tecla = CaractereTecla(static_cast<QKeyEvent*>(ev));
         if (tecla != 0) {
             const bool engolida = obj == edNumDocumento ? edNumDocumentoKeyPress(tecla) : cbListaViasKeyPress(tecla);
             if (engolida) return true;
