@@ -17,17 +17,16 @@ struct TSmallintSet {
 // host's declaration order (the second block restarts at 1).
 #define KORA_INTPOS_LISTA(X)                                                                                           \
     X(PRE_AUTORIZACAO, 1)                                                                                              \
-    X(CANCEL_PRE, 2) X(CAPTURA_PRE, 3) X(CANCEL_CAPTURA_PRE, 4) X(CREDITO, 5) X(CONSULTA_PARCELAS, 6) X(               \
-        CANCEL_CREDITO, 7) X(FININVEST, 8) X(DEBITO_AVISTA, 11) X(DEBITO_PREDATADO, 13) X(CANCEL_DEBITO, 14)           \
-        X(DEBITO_PARCELADO, 15) X(CONSULTA_CDC, 17) X(VENDA_CDC, 18) X(CONSULTA_CHEQUE_TECBAN, 19) X(                  \
-            CONSULTA_CHEQUE_SERASA, 20) X(CONSULTA_CHEQUE_TELE, 21) X(CONSULTA_CHEQUE_OUTRAS,                          \
-                                                                      22) X(CONSULTA_CHEQUECASH, 23)                   \
-            X(CONSULTA_SERASA_RS53, 24) X(CONSULTA_TELECHEQUE, 25) X(MENUADM_CANCELAMENTO, 27) X(                      \
-                MENUADM_CONFIGURACOES,                                                                                 \
-                28) X(MENUADM_REIMPRESSAO, 29) X(MENUADM_CADUSUARIOS, 30)                                              \
-                X(FININVEST_VENDA, 31) X(FININVEST_SAQUE, 32) X(FININVEST_CONSULTA, 33) X(FININVEST_ESTORNOS, 34)      \
-                    X(PAGAMENTO_BANRISUL, 35) X(GARANTIA_CHEQUE, 36) X(CANCEL_GARANTIA, 37) X(PAGAMENTO_FATURA, 38) X( \
-                        CANCEL_PAGTO_FATURA, 39) X(CORRESP_BANCARIO, 40)                                               \
+    X(CANCEL_PRE, 2)                                                                                                   \
+    X(CAPTURA_PRE, 3) X(CANCEL_CAPTURA_PRE, 4) X(CREDITO, 5) X(CONSULTA_PARCELAS, 6) X(CANCEL_CREDITO, 7) X(           \
+        FININVEST, 8) X(DEBITO_AVISTA, 11) X(DEBITO_PREDATADO, 13) X(CANCEL_DEBITO, 14) X(DEBITO_PARCELADO, 15)        \
+        X(CONSULTA_CDC, 17) X(VENDA_CDC, 18) X(CONSULTA_CHEQUE_TECBAN, 19) X(CONSULTA_CHEQUE_SERASA, 20) X(            \
+            CONSULTA_CHEQUE_TELE, 21) X(CONSULTA_CHEQUE_OUTRAS, 22) X(CONSULTA_CHEQUECASH, 23) X(CONSULTA_SERASA_RS53, \
+                                                                                                 24)                   \
+            X(CONSULTA_TELECHEQUE, 25) X(MENUADM_CANCELAMENTO, 27) X(MENUADM_CONFIGURACOES, 28) X(                     \
+                MENUADM_REIMPRESSAO, 29) X(MENUADM_CADUSUARIOS, 30) X(FININVEST_VENDA, 31) X(FININVEST_SAQUE, 32)      \
+                X(FININVEST_CONSULTA, 33) X(FININVEST_ESTORNOS, 34) X(PAGAMENTO_BANRISUL, 35) X(GARANTIA_CHEQUE, 36)   \
+                    X(CANCEL_GARANTIA, 37) X(PAGAMENTO_FATURA, 38) X(CANCEL_PAGTO_FATURA, 39) X(CORRESP_BANCARIO, 40)  \
                         X(CANCEL_CORRESP_BANC, 41) X(PAGTO_FATURA_SOFTWAY, 43) X(CANCEL_PAGTO_FATURA_SOFTWAY, 44)      \
                             X(FECHAMENTO_LOTE, 46) X(CONSULTA_STATUS_LOTE, 47) X(DEVOLUCAO_CREDITO, 48) X(             \
                                 DEVOLUCAO_DEBITO,                                                                      \
@@ -71,7 +70,8 @@ struct TSmallintSet {
 // data-collection flags (1-based character positions of "0"/"1" texts).
 #define KORA_PONTAL_LISTA(X)                                                                                           \
     X(TRANSACAO_HABILITADA_TERMINAL_1, 1)                                                                              \
-    X(TRANSACAO_HABILITADA_TERMINAL_2, 2) X(TRANSACAO_HABILITADA_TERMINAL_3, 3) X(TRANSACAO_HABILITADA_TERMINAL_4, 4)  \
+    X(TRANSACAO_HABILITADA_TERMINAL_2, 2)                                                                              \
+    X(TRANSACAO_HABILITADA_TERMINAL_3, 3) X(TRANSACAO_HABILITADA_TERMINAL_4, 4)                                        \
         X(MODO_OPERACAO_TERMINAL_PRIM_PARC_AVISTA, 1) X(MODO_OPERACAO_TERMINAL_MES_FECHADO, 2) X(                      \
             MODO_OPERACAO_TERMINAL_NOTA_PROMISSORIA, 3) X(MODO_COLETA_DADOS_SENHA, 1) X(MODO_COLETA_DADOS_EMBOSSO, 2)  \
             X(MODO_COLETA_DADOS_TAXA, 3) X(MODO_COLETA_DADOS_CODIGO_SEGURANCA, 4) X(                                   \

@@ -26,5 +26,4 @@ QString Formata(const QDate& d) { return d.toString(QStringLiteral("dd/MM/yyyy")
 
 QDate Limite(int dias) { return Le(SomaData(Formata(Hoje()), dias)); }
 
-
 } // namespace DataDigitada
