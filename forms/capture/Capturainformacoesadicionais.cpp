@@ -331,3 +331,4 @@ KORA_REGISTRA_GALERIA(FrmCap_InfoAdc, [] {
     f->ObtemDescricaoProdutos();
     return static_cast<QDialog*>(f);
 })
+KORA_REGISTRA_FORM(FrmCap_InfoAdc, TFrmCap_InfoAdc)

@@ -403,3 +403,4 @@ KORA_REGISTRA_GALERIA(FrmCap_ProdLoj, [] {
     f->DisponibilizaProdutosLojistaSelecao();
     return static_cast<QDialog*>(f);
 })
+KORA_REGISTRA_FORM(FrmCap_ProdLoj, TFrmCap_ProdLoj)

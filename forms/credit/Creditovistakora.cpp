@@ -50,3 +50,4 @@ static QDialog* FormGaleriaVisCrd() {
     return TFrmVis_Crd::Cria();
 }
 KORA_REGISTRA_GALERIA(FrmVis_Crd, FormGaleriaVisCrd)
+KORA_REGISTRA_FORM(FrmVis_Crd, TFrmVis_Crd)

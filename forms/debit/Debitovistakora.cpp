@@ -67,3 +67,4 @@ static QDialog* FormGaleriaVisDeb() {
     return TFrmVis_Deb::Cria();
 }
 KORA_REGISTRA_GALERIA(FrmVis_Deb, FormGaleriaVisDeb)
+KORA_REGISTRA_FORM(FrmVis_Deb, TFrmVis_Deb)

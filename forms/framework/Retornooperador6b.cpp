@@ -89,3 +89,4 @@ QDialog* RetornoGaleria() {
 } // namespace
 
 KORA_REGISTRA_GALERIA(FrmRetorno_Opr, RetornoGaleria)
+KORA_REGISTRA_FORM(FrmRetorno_Opr, TFrmRetorno_Opr)
