@@ -1,7 +1,8 @@
 #include "cancel/Menucancelamentocredito.h"
 
 #include "Contextokora.h"
-#include "cancel/Cancsemregistrocredito.h"
+#include "cancel/Canccreditoparcsemregistrokora.h"
+#include "cancel/Canccreditovistasemregistrokora.h"
 #include "framework/Galeriakora.h"
 #include "pontal.h"
 

@@ -1,7 +1,9 @@
 #include "cancel/Menucancelamentodebito.h"
 
 #include "Contextokora.h"
-#include "cancel/Cancsemregistrodebito.h"
+#include "cancel/Cancdebitocdcsemregistrokora.h"
+#include "cancel/Cancdebitopresemregistrokora.h"
+#include "cancel/Cancdebitovistasemregistrokora.h"
 #include "cancel/Menucancelamentocredito.h"
 #include "framework/Galeriakora.h"
 

@@ -1,4 +1,4 @@
-#include "cancel/Cancsemregistrocredito.h"
+#include "cancel/Canccreditoparcsemregistrokora.h"
 
 #include "Campos.h"
 #include "Contextokora.h"
@@ -10,27 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TFrmCancCredVista_SemRegLog* FrmCancCredVista_SemRegLog = nullptr;
 TFrmCancCredParc_SemRegLog* FrmCancCredParc_SemRegLog = nullptr;
-
-bool TFrmCancCred_SemRegLog::GravaCamposPontal() {
-    return TFrmCanc_SemRegLogTrn::GravaCamposPontal() &&
-           Campos::Grava(CAMPO_CODIGO_FINANCIAMENTO, QString::number(TagMenu(FrmCancCred_Mnu))) &&
-           VerificaGravaTipoTrnCredito();
-}
-
-TFrmCancCredVista_SemRegLog* TFrmCancCredVista_SemRegLog::Cria() {
-    return TFrmMod::CriaForm<TFrmCancCredVista_SemRegLog>();
-}
-
-TFrmCancCredVista_SemRegLog::TFrmCancCredVista_SemRegLog(QWidget* parent) : TFrmCancCred_SemRegLog(parent) {
-    setObjectName(QStringLiteral("FrmCancCredVista_SemRegLog"));
-}
-
-void TFrmCancCredVista_SemRegLog::IniciaCamposForm() {
-    TFrmCancCred_SemRegLog::IniciaCamposForm();
-    lbTitulo->setText(Mensagem(2615));
-}
 
 TFrmCancCredParc_SemRegLog* TFrmCancCredParc_SemRegLog::Cria() {
     return TFrmMod::CriaForm<TFrmCancCredParc_SemRegLog>();
@@ -64,9 +44,6 @@ bool TFrmCancCredParc_SemRegLog::GravaCamposPontal() {
     return Campos::Grava(CAMPO_QTD_PARCELAS, edNumParc->text()) && TFrmCancCred_SemRegLog::GravaCamposPontal();
 }
 
-KORA_REGISTRA_GALERIA(FrmCancCredVista_SemRegLog,
-                      [] { return static_cast<QDialog*>(TFrmCancCredVista_SemRegLog::Cria()); })
-KORA_REGISTRA_FORM(FrmCancCredVista_SemRegLog, TFrmCancCredVista_SemRegLog)
 KORA_REGISTRA_GALERIA(FrmCancCredParc_SemRegLog,
                       [] { return static_cast<QDialog*>(TFrmCancCredParc_SemRegLog::Cria()); })
 KORA_REGISTRA_FORM(FrmCancCredParc_SemRegLog, TFrmCancCredParc_SemRegLog)
