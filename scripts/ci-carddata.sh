@@ -13,7 +13,8 @@ secrets="tests"
 [ -f build/soak/cards.json ] && secrets="$secrets build/soak/cards.json"
 
 # First the check itself: a scenario's card planted in a scratch file must fail it.
-planted=$(mktemp -d)
+# Outside every folder scanned below, whatever TMPDIR says.
+planted=$(mktemp -d /tmp/tulen-planted.XXXXXX)
 trap 'rm -rf "$planted"' EXIT
 printf 'left by mistake: 5555 6666 7777 8888 / 5555666677778888\n' >"$planted/planted.log"
 if build/bin/tulen_carddata --secrets $secrets --scan "$planted" >/dev/null; then

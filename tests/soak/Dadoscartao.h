@@ -57,7 +57,9 @@ inline void AcrescentaTrilha(Segredos& s, std::string_view trilha) {
         size_t j = i;
         while (j < trilha.size() && std::isdigit(static_cast<unsigned char>(trilha[j]))) ++j;
         const std::string_view pan = trilha.substr(i, j - i);
-        if (pan.size() >= 13 && pan.size() <= 19) {
+        // A run of one repeated digit (a zero-filled record) is no card number.
+        const bool repetido = !pan.empty() && pan.find_first_not_of(pan[0]) == std::string_view::npos;
+        if (pan.size() >= 13 && pan.size() <= 19 && !repetido) {
             s.cartoes.emplace_back(pan);
             if (j < trilha.size() && (trilha[j] == '=' || trilha[j] == 'D' || trilha[j] == 'd' || trilha[j] == '^')) {
                 // Expiry, service code and discretionary data; seven bytes are
@@ -96,6 +98,26 @@ inline void Procura(std::string_view dados, std::string_view agulha, const std::
     const size_t p = dados.find(agulha);
     if (p != std::string_view::npos) saida.push_back({nome, p});
 }
+// A card number stands alone: one found inside a longer run of digits (a bar
+// code, say) is part of another number. `largura` is 1 for text, 2 for its
+// hex form, where a digit is "3" and a decimal digit.
+inline void ProcuraNumero(std::string_view dados, std::string_view agulha, const std::string& nome,
+                          std::vector<Achado>& saida, size_t largura) {
+    if (agulha.empty()) return;
+    const auto digito = [&](size_t i) {
+        return largura == 1 ? std::isdigit(static_cast<unsigned char>(dados[i])) != 0
+                            : dados[i] == '3' && std::isdigit(static_cast<unsigned char>(dados[i + 1])) != 0;
+    };
+    for (size_t p = dados.find(agulha); p != std::string_view::npos; p = dados.find(agulha, p + 1)) {
+        const size_t fim = p + agulha.size();
+        const bool antes = p >= largura && digito(p - largura);
+        const bool depois = fim + largura <= dados.size() && digito(fim);
+        if (!antes && !depois) {
+            saida.push_back({nome, p});
+            return;
+        }
+    }
+}
 // The code right after a key, within a few bytes of JSON or ini punctuation
 // (`"10149":"123"`, `10149=123`, `CSEG:123`), and not part of a longer number.
 inline void ProcuraCodigo(std::string_view dados, std::string_view chave, const std::string& codigo,
@@ -117,15 +139,15 @@ inline void ProcuraCodigo(std::string_view dados, std::string_view chave, const 
 inline std::vector<Achado> Examina(std::string_view dados, const Segredos& s) {
     std::vector<Achado> r;
     for (const auto& pan : s.cartoes) {
-        detalhe::Procura(dados, pan, "card number " + Mascara(pan), r);
+        detalhe::ProcuraNumero(dados, pan, "card number " + Mascara(pan), r, 1);
         // Digits have no hex letters: one hex form is enough.
-        detalhe::Procura(dados, HexDeTexto(pan, false), "card number (hex) " + Mascara(pan), r);
+        detalhe::ProcuraNumero(dados, HexDeTexto(pan, false), "card number (hex) " + Mascara(pan), r, 2);
         // As printed on the card, in groups of four.
         for (char sep : {' ', '-'}) {
             std::string grupos;
             for (size_t k = 0; k < pan.size(); k += 4)
                 grupos += (k ? std::string(1, sep) : std::string()) + pan.substr(k, 4);
-            detalhe::Procura(dados, grupos, "card number in groups " + Mascara(pan), r);
+            detalhe::ProcuraNumero(dados, grupos, "card number in groups " + Mascara(pan), r, 1);
         }
     }
     for (const auto& t : s.restoTrilha) {
