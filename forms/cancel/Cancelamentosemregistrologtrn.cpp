@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace {
@@ -38,7 +39,7 @@ TFrmCanc_SemRegLogTrn::TFrmCanc_SemRegLogTrn(QWidget* parent) : TFrmMod(parent) 
     DefineEntradas({edValorCanc, btConfirma, btRetorna});
     teclas_ = new TTeclasCancelamento(this, bControlaKeyPreviewSemRegLog);
     teclas_->Edicao(edValorCanc, TTeclasCancelamento::Valor);
-    Liga(btConfirma, &QPushButton::clicked, [this] { btConfirmaClick(); });
+    Liga(btConfirma, &QPushButton::clicked, [this] { Confirma(); });
     Liga(btRetorna, &QPushButton::clicked, [this] { btRetornaClick(); });
     Liga(TClique, &QTimer::timeout, [this] { TCliqueTimer(); });
 }
@@ -89,7 +90,13 @@ void TFrmCanc_SemRegLogTrn::FormActivate() {
 
 void TFrmCanc_SemRegLogTrn::TCliqueTimer() {
     TClique->stop();
-    if (isVisible() && result() == 0 && btConfirma->isEnabled()) btConfirmaClick();
+    if (isVisible() && result() == 0 && btConfirma->isEnabled()) Confirma();
+}
+
+void TFrmCanc_SemRegLogTrn::Confirma() {
+    if (confirmando_) return;
+    const QScopedValueRollback emCurso(confirmando_, true);
+    btConfirmaClick();
 }
 
 bool TFrmCanc_SemRegLogTrn::Recusa(int mensagem, QLineEdit* ed) {

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 TFrmTrn_Mod* FrmTrn_Mod = nullptr;
@@ -175,7 +176,7 @@ TFrmTrn_Mod::TFrmTrn_Mod(QWidget* parent) : TFrmMod(parent) {
                {.foco = 46, .estilo = Ctl::Oculto})
         .Botao(btRetorna, "btRetorna", pnBotoes, {248, 5, 121, 30}, "&9 - Cancela", {.foco = 48})
         .Temporizador(TClique, "TClique", 1);
-    Liga(btConfirma, &QPushButton::clicked, [this] { btConfirmaClick(); });
+    Liga(btConfirma, &QPushButton::clicked, [this] { Confirma(); });
     Liga(btRetorna, &QPushButton::clicked, [this] { btRetornaClick(); });
     Liga(TClique, &QTimer::timeout, [this] { TCliqueTimer(); });
 }
@@ -237,7 +238,13 @@ void TFrmTrn_Mod::FormActivate() {
 void TFrmTrn_Mod::TCliqueTimer() {
     TClique->stop();
     Plataforma::ProcessMessages();
-    if (btConfirma->isEnabled() && !Encerrado()) btConfirmaClick();
+    if (btConfirma->isEnabled() && !Encerrado()) Confirma();
+}
+
+void TFrmTrn_Mod::Confirma() {
+    if (confirmando_) return;
+    const QScopedValueRollback emCurso(confirmando_, true);
+    btConfirmaClick();
 }
 
 bool TFrmTrn_Mod::FormKeyPress(char& tecla) {

@@ -2,6 +2,7 @@
 // form: what no scenario reaches yet.
 #include "Camposkora.h"
 #include "Contextokora.h"
+#include "cancel/Cancelamentosemregistrologtrn.h"
 #include "framework/Galeriakora.h"
 #include "framework/Menumodelokora.h"
 #include "framework/Modelokora.h"
@@ -200,6 +201,32 @@ TEST_F(Framework, MessageBoxDoesNotCountAsANewActivation) {
     outro->exec();
     QApplication::processEvents();
     EXPECT_EQ(f->ativacoes, 2);
+}
+
+// A confirm that opens a child is still running when the child closes and
+// the form is activated again; its auto-confirm must not start a second one.
+class CancelaComFilho : public TFrmCanc_SemRegLogTrn {
+public:
+    int confirmacoes = 0;
+    bool ValidaCamposForm() override { return true; }
+    void btConfirmaClick() override {
+        // Bounded, so that a fault fails the test instead of recursing.
+        if (++confirmacoes < 4) FormActivate();
+        QTest::qWait(20);
+    }
+
+protected:
+    AutoConfirma ModoAutoConfirma() const override { return AutoConfirma::Sempre; }
+};
+
+TEST_F(Framework, AutoConfirmDoesNotReenterARunningConfirm) {
+    std::unique_ptr<CancelaComFilho> f(TFrmMod::CriaForm<CancelaComFilho>());
+    f->show();
+    QTest::qWait(20);
+    EXPECT_EQ(f->confirmacoes, 1);
+    f->btConfirma->click();
+    QTest::qWait(20);
+    EXPECT_EQ(f->confirmacoes, 2);
 }
 
 // ---- Menus ----------------------------------------------------------------------------
