@@ -50,19 +50,26 @@ QString Apara(const QString& texto);
 // back; without one, Cancel (2) stores the host's file and clears field 10216.
 int ExecutaFormModal(QDialog* pai, QDialog* form);
 
+// Frees the form that `var` holds and empties `var` when the scope ends, so a
+// unit's form variable never outlives the run it was made for.
+template <class T> struct LiberaForm {
+    T*& var;
+    explicit LiberaForm(T*& v) : var(v) {}
+    LiberaForm(const LiberaForm&) = delete;
+    LiberaForm& operator=(const LiberaForm&) = delete;
+    ~LiberaForm() {
+        delete var;
+        var = nullptr;
+    }
+};
+
 // Creates the form (unless `var` already holds one) with T::Cria(), runs it,
 // frees it and empties `var`. False only when no form could be created;
 // `resultado`, when given, receives the form's modal result.
 template <class T> bool CriaExecutaForm(QDialog* pai, T*& var, int* resultado = nullptr) {
     if (!var) var = T::Cria();
     if (!var) return false;
-    struct Libera {
-        T*& v;
-        ~Libera() {
-            delete v;
-            v = nullptr;
-        }
-    } libera{var};
+    const LiberaForm<T> libera{var};
     const int r = ExecutaFormModal(pai, var);
     if (resultado) *resultado = r;
     return true;

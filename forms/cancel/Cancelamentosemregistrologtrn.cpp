@@ -135,13 +135,7 @@ void TFrmCanc_SemRegLogTrn::btConfirmaClick() {
     QString s = Campos::Le(CAMPO_TEXTO_OPERADOR).trimmed();
     const bool digitado = Campos::Le(CAMPO_TIPO_OPERACAO_CARTAO).left(2) == QLatin1String("2");
     if (r == 0 && !Campos::Le(CAMPO_LINHAS_RETORNO).isEmpty()) {
-        if (!FrmRetorno_Opr) FrmRetorno_Opr = TFrmRetorno_Opr::Cria();
-        if (FrmRetorno_Opr) {
-            FrmRetorno_Opr->lbTitulo->setText(lbTitulo->text());
-            FrmRetorno_Opr->exec();
-            delete FrmRetorno_Opr;
-            FrmRetorno_Opr = nullptr;
-        }
+        TFrmRetorno_Opr::Mostra(lbTitulo->text());
         repaint();
     }
     if (EhCartaoChipComContato()) s = s.isEmpty() ? Mensagem(944) : s + QStringLiteral(" - ") + Mensagem(944);

@@ -295,15 +295,7 @@ void TFrmCnc_Trn::MostraResultado() {
     const bool digitado = entrada == QLatin1String("2");
     if (r == 0) {
         if (!digitado) RemoveCartao(Mensagem(1632));
-        if (!Campos::Le(CAMPO_LINHAS_RETORNO).isEmpty()) {
-            if (!FrmRetorno_Opr) FrmRetorno_Opr = TFrmRetorno_Opr::Cria();
-            if (FrmRetorno_Opr) {
-                FrmRetorno_Opr->lbTitulo->setText(lbTitulo->text());
-                FrmRetorno_Opr->exec();
-                delete FrmRetorno_Opr;
-                FrmRetorno_Opr = nullptr;
-            }
-        }
+        if (!Campos::Le(CAMPO_LINHAS_RETORNO).isEmpty()) TFrmRetorno_Opr::Mostra(lbTitulo->text());
     } else if (!digitado) {
         RemoveCartao(Mensagem(RespostaV8() ? 2648 : 1092));
     }

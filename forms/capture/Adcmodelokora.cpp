@@ -103,15 +103,8 @@ void TFrmAdc_Mod::btConfirmaClick() {
     ExibeMsgPinpad(Mensagem(1091));
     VerificaAutorizaTransacao();
     ExibeMsgPinpad(QString());
-    if (Campos::LeNumero(CAMPO_CODIGO_RESPOSTA) == 0 && !Campos::Le(CAMPO_LINHAS_RETORNO).isEmpty()) {
-        if (!FrmRetorno_Opr) FrmRetorno_Opr = TFrmRetorno_Opr::Cria();
-        if (FrmRetorno_Opr) {
-            FrmRetorno_Opr->lbTitulo->setText(lbTitulo->text());
-            FrmRetorno_Opr->exec();
-            delete FrmRetorno_Opr;
-            FrmRetorno_Opr = nullptr;
-        }
-    }
+    if (Campos::LeNumero(CAMPO_CODIGO_RESPOSTA) == 0 && !Campos::Le(CAMPO_LINHAS_RETORNO).isEmpty())
+        TFrmRetorno_Opr::Mostra(lbTitulo->text());
     FechaForm(mrOk);
 }
 

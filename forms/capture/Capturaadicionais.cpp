@@ -1,5 +1,6 @@
 #include "capture/Capturaadicionais.h"
 
+#include "Contextokora.h"
 #include "Servicoskora.h"
 #include "capture/Capturainformacoesadicionais.h"
 #include "capture/Capturaprodutoslojista.h"
@@ -14,13 +15,7 @@ namespace {
 template <class T, class P> bool ExecutaDialogo(T*& var, P prepara) {
     if (!var) var = T::Cria();
     if (!var) return true;
-    struct Libera {
-        T*& v;
-        ~Libera() {
-            delete v;
-            v = nullptr;
-        }
-    } libera{var};
+    const LiberaForm<T> libera{var};
     if (!prepara(*var)) return true;
     // The dialogs confirm with 2 and return with 1.
     const int r = var->exec();

@@ -45,15 +45,6 @@ void MostraPlanoImpressao(const QString& titulo) {
     delete FrmImprime_Mod;
     FrmImprime_Mod = nullptr;
 }
-
-void MostraRetornoOperador(const QString& titulo) {
-    if (!FrmRetorno_Opr) FrmRetorno_Opr = TFrmRetorno_Opr::Cria();
-    if (!FrmRetorno_Opr) return;
-    FrmRetorno_Opr->lbTitulo->setText(titulo);
-    FrmRetorno_Opr->exec();
-    delete FrmRetorno_Opr;
-    FrmRetorno_Opr = nullptr;
-}
 } // namespace
 
 void TFrmCon_AdmCrdPar::btConfirmaClick() {
@@ -81,7 +72,7 @@ void TFrmCon_AdmCrdPar::btConfirmaClick() {
     else
         ImprimeCupom = true;
     if (Campos::LeNumero(CAMPO_CODIGO_RESPOSTA) == 0 && !Campos::Le(CAMPO_LINHAS_RETORNO).isEmpty())
-        MostraRetornoOperador(lbTitulo->text());
+        TFrmRetorno_Opr::Mostra(lbTitulo->text());
     if (ImprimeCupom) {
         PontalGravaArquivo();
         Campos::Limpa(CAMPO_RESULTADO_TRANSACAO);

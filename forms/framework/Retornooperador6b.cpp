@@ -48,6 +48,15 @@ TFrmRetorno_Opr::TFrmRetorno_Opr(QWidget* pai) : TFrmMod(pai) {
 
 TFrmRetorno_Opr* TFrmRetorno_Opr::Cria() { return CriaForm<TFrmRetorno_Opr>(); }
 
+void TFrmRetorno_Opr::Mostra(const QString& titulo) {
+    if (!FrmRetorno_Opr) FrmRetorno_Opr = Cria();
+    if (!FrmRetorno_Opr) return;
+    FrmRetorno_Opr->lbTitulo->setText(titulo);
+    FrmRetorno_Opr->exec();
+    delete FrmRetorno_Opr;
+    FrmRetorno_Opr = nullptr;
+}
+
 void TFrmRetorno_Opr::FormCreate() { TFrmMod::FormCreate(); }
 
 void TFrmRetorno_Opr::FormShow() {

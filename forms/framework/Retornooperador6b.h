@@ -11,6 +11,8 @@ class TFrmRetorno_Opr : public TFrmMod {
 public:
     explicit TFrmRetorno_Opr(QWidget* pai = nullptr);
     static TFrmRetorno_Opr* Cria();
+    // Shows the host's return lines under `titulo` and frees the form.
+    static void Mostra(const QString& titulo);
 
     QFrame* pnBotoes = nullptr;
     QPushButton* btRetorna = nullptr;

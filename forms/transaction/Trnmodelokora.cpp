@@ -561,15 +561,7 @@ void TFrmTrn_Mod::EtapaAutorizacao() {
     }
 
     if (LeNumero(CAMPO_CODIGO_RESPOSTA) == 0) {
-        if (!Le(CAMPO_LINHAS_RETORNO).isEmpty()) {
-            if (!FrmRetorno_Opr) FrmRetorno_Opr = TFrmRetorno_Opr::Cria();
-            if (FrmRetorno_Opr) {
-                FrmRetorno_Opr->lbTitulo->setText(lbTitulo->text());
-                FrmRetorno_Opr->exec();
-                delete FrmRetorno_Opr;
-                FrmRetorno_Opr = nullptr;
-            }
-        }
+        if (!Le(CAMPO_LINHAS_RETORNO).isEmpty()) TFrmRetorno_Opr::Mostra(lbTitulo->text());
         VerificaMontaCampos300(1);
         if (lidoChip) VerificaObtemNomePortadorCartao();
         VerificaTrataValorMenorDesconto();
