@@ -26,11 +26,10 @@ namespace {
 struct EntradaForm {
     FormEntrada form;
     const char* nome;
-    void (*executa)(); // nullptr while the form's class does not exist
+    void (*executa)();
 };
 
-// In the order of FormEntrada. To connect a form, give its line a runner:
-//   {FormEntrada::Vis_Deb, "FrmVis_Deb", [] { ExecutaForm<TFrmVis_Deb>(FrmVis_Deb, "FrmVis_Deb"); }},
+// In the order of FormEntrada.
 constexpr std::array<EntradaForm, size_t(FormEntrada::Quantidade)> kForms{{
     {FormEntrada::VendaQRCode, "FrmVendaQRCode",
      [] { ExecutaForm<TFrmVendaQRCode>(FrmVendaQRCode, "FrmVendaQRCode"); }},
@@ -59,10 +58,10 @@ constexpr std::array<EntradaForm, size_t(FormEntrada::Quantidade)> kForms{{
 
 constexpr bool TabelaEmOrdem() {
     for (size_t i = 0; i < kForms.size(); ++i)
-        if (size_t(kForms[i].form) != i || !kForms[i].nome) return false;
+        if (size_t(kForms[i].form) != i || !kForms[i].nome || !kForms[i].executa) return false;
     return true;
 }
-static_assert(TabelaEmOrdem(), "one line per form, in the order of FormEntrada");
+static_assert(TabelaEmOrdem(), "one line per form, with its runner, in the order of FormEntrada");
 
 ObservadorDespacho& Observador() {
     static ObservadorDespacho o;
@@ -81,19 +80,11 @@ const char* NomeFormEntrada(FormEntrada form) {
     return e ? e->nome : "";
 }
 
-bool FormEntradaDisponivel(FormEntrada form) {
-    const EntradaForm* e = Entrada(form);
-    return e && e->executa;
-}
-
 void ExecutaFormEntrada(FormEntrada form) {
     const EntradaForm* e = Entrada(form);
     if (!e) return;
     if (Observador() && Observador()(e->nome)) return;
-    if (e->executa)
-        e->executa();
-    else
-        ReportaFormNaoCriado(e->nome);
+    e->executa();
 }
 
 void DefineObservadorDespacho(ObservadorDespacho observador) { Observador() = std::move(observador); }

@@ -27,8 +27,6 @@ enum class FormEntrada : int {
 
 // The form's component name ("FrmVis_Deb"), as the error message shows it.
 const char* NomeFormEntrada(FormEntrada form);
-// Whether the form has a class behind it.
-bool FormEntradaDisponivel(FormEntrada form);
 // Runs the form with no parent; message 802 when it cannot be created.
 void ExecutaFormEntrada(FormEntrada form);
 

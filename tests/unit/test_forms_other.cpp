@@ -3,7 +3,6 @@
 // entry of the dispatch has its form.
 #define ZX_USE_UTF8
 #include "Camposkora.h"
-#include "Despachokora.h"
 #include "bromo.h"
 #include "estado.h"
 #include "other/Confresgatepromocional.h"
@@ -116,8 +115,3 @@ TEST_F(FormsOther, ColetaJaCanceladaNaoOfereceOBotao) {
     delete f;
 }
 
-TEST(DespachoCompleto, TodaEntradaAbreUmFormDeVerdade) {
-    // No request the entry points accept ends in "form could not be created".
-    for (int i = 0; i < int(FormEntrada::Quantidade); ++i)
-        EXPECT_TRUE(FormEntradaDisponivel(FormEntrada(i))) << NomeFormEntrada(FormEntrada(i));
-}
