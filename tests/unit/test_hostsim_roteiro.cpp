@@ -75,15 +75,6 @@ TEST_F(RoteiroTest, MessagesComeFromTheTableOrAVisiblePlaceholder) {
     hostsim::RecarregaMensagens();
 }
 
-TEST(MensagensInstaladas, TheShippedTableSitsBesideTheLibraries) {
-    hostsim::RecarregaMensagens();
-    EXPECT_TRUE(QFile::exists(hostsim::ArquivoMensagens())) << qPrintable(hostsim::ArquivoMensagens());
-    EXPECT_EQ(hostsim::TextoMensagem(802).count("%s"), 1);
-    EXPECT_EQ(hostsim::TextoMensagem(302).count("%d"), 1);
-    EXPECT_EQ(hostsim::TextoMensagem(2582).count("%s"), 5);
-    EXPECT_FALSE(hostsim::TextoMensagem(801).startsWith("<mensagem"));
-}
-
 TEST_F(RoteiroTest, RulesReadTheReplyServices) {
     EXPECT_EQ(TrataRespostaServicoQ096(2), 1) << "no offer without the service";
     EXPECT_FALSE(VerificaServico5("FLUXOPERG:", 0));
