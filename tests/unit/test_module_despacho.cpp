@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Caso{"CreditPlanOneBeatsIssuer", E(T("0"), P("01"), C(PARCELAS, "1"), C(FINANCIAMENTO, "1")),
                            V(0), "FrmVis_Crd"},
                       Caso{"CreditPlanZero", E(T("0"), P("01"), C(PARCELAS, "0")), V(0), "FrmVis_Crd"},
-                      Caso{"AutoBeatsFees", E(T("1"), P("32", {TAXA})), V(0), "FrmAuto"},
+                      Caso{"AutoWithoutChipBeatsFees", E(T("1"), P("32", {TAXA})), V(0), "FrmAuto"},
                       Caso{"AutoPinpadFailsFallsBack", E(T("1"), P("32"), AutoPronta(3)), V(0), "FrmAuto"},
                       Caso{"AutoFlowCompletes", E(T("1"), P("32"), AutoPronta(0, 1)), V(0), nullptr, 0, 1},
                       Caso{"ServiceFee", E(T("1"), P("04", {TAXA, AVISTA})), V(0), "FrmColeta_Taxas"},
