@@ -1,5 +1,5 @@
-// Which entry form each request reaches, for the forms that are not built yet
-// (a scenario only sees the forms that open).
+// Which entry form or refusal a request reaches where no scenario goes: the
+// order of the checks, the refusals and the automatic-capture fallbacks.
 #include "Camposkora.h"
 #include "Capturaautokora.h"
 #include "Despachokora.h"
@@ -46,14 +46,14 @@ std::function<void()> Posicoes(std::set<int> p) {
     return [p] { Host().posicoesPdv = p; };
 }
 // A chip pinpad of another maker at a version without extended data.
-std::function<void()> AutoPronta(bool bins = true, int pinpad = 0, int perguntas = 0) {
+std::function<void()> AutoPronta(int pinpad = 0, int perguntas = 0) {
     return [=] {
         Host().cartaoProcessaChip = true;
         QByteArray b(250, '\0');
         b.replace(0, 5, "OUTRO");
         b.replace(33, 6, "100A00");
         Roteiro("MontaDadosPinpad", {QJsonObject{{"result", pinpad}, {"blockHex", QString(b.toHex())}}});
-        Roteiro("FazConsultaBins", {bins});
+        Roteiro("FazConsultaBins", {true});
         Roteiro("RealizaPerguntasCamposLPergEx", {perguntas});
     };
 }
@@ -111,44 +111,26 @@ TEST_P(Despacho, ChoosesFormOrRefusal) {
     EXPECT_EQ(Arquivos(), c.arquivos);
 }
 
-const auto AVISTA = OffProduto::AVISTA, TAXA = OffProduto::TAXA_SERVICO, EMBARQUE = OffProduto::TAXA_EMBARQUE;
+const auto AVISTA = OffProduto::AVISTA, TAXA = OffProduto::TAXA_SERVICO;
 const auto PARCELAS = CAMPO_QTD_PARCELAS, FINANCIAMENTO = CAMPO_TIPO_FINANCIAMENTO;
 const auto ESPECIAL = CAMPO_TIPO_TRANSACAO_ESPECIAL;
 
 INSTANTIATE_TEST_SUITE_P(
     Entradas, Despacho,
-    ::testing::Values(
-        Caso{"QrCode", [] {}, V(82), "FrmVendaQRCode"},
-        Caso{"QrCodeQuestionsNeedTheService", Perguntas(1), V(82), "FrmVendaQRCode"},
-        Caso{"CreditPlanOneBeatsIssuer", E(T("0"), P("01"), C(PARCELAS, "1"), C(FINANCIAMENTO, "1")), V(0),
-             "FrmVis_Crd"},
-        Caso{"CreditPlanZero", E(T("0"), P("01"), C(PARCELAS, "0")), V(0), "FrmVis_Crd"},
-        Caso{"CreditMerchant", E(T("0"), P("01"), C(PARCELAS, "3"), C(FINANCIAMENTO, "0")), V(0), "FrmEst_CrdPar"},
-        Caso{"CreditIssuer", E(T("0"), P("01"), C(FINANCIAMENTO, "1")), V(0), "FrmCpr_AdmCrdPar"},
-        Caso{"CreditMenu", E(T("0"), P("01"), C(PARCELAS, "6")), V(0), "FrmCred_Mnu"},
-        Caso{"AutoWithoutChip", E(T("1"), P("32")), V(0), "FrmAuto"},
-        Caso{"AutoBeatsFees", E(T("1"), P("32", {TAXA})), V(0), "FrmAuto"},
-        Caso{"AutoPinpadFailsFallsBack", E(T("1"), P("32"), AutoPronta(true, 3)), V(0), "FrmAuto"},
-        Caso{"AutoCardRangeFails", E(T("1"), P("32"), AutoPronta(false)), V(0), nullptr, 0, 2},
-        Caso{"AutoFlowCompletes", E(T("1"), P("32"), AutoPronta(true, 0, 1)), V(0), nullptr, 0, 1},
-        Caso{"ServiceFee", E(T("1"), P("04", {TAXA, AVISTA})), V(0), "FrmColeta_Taxas"},
-        Caso{"BoardingFee", E(T("1"), P("02", {EMBARQUE})), V(0), "FrmColeta_Taxas"},
-        Caso{"CdcConsultation", E(T("1"), P("04", {AVISTA})), V(0), "FrmCon_ParAdm"},
-        Caso{"DebitPreDatedGoesToMenu", E(T("1"), P("02", {AVISTA, OffProduto::DEBITO_PREDATADO})), V(0), "FrmDeb_Mnu"},
-        Caso{"Reprint", [] {}, Adm(2), "FrmReimpressao_Trn"},
-        Caso{"QrCancellation", E(C(ESPECIAL, "4"), Perguntas(0)), Adm(82), "FrmCancVendaQRCode"},
-        Caso{"QrCancellationKindNotANumber", E(C(ESPECIAL, "x4"), Perguntas(0)), Adm(82), nullptr, 993},
-        Caso{"QrCancellationFlowCompletes", Perguntas(2), Adm(82), nullptr, 0, 1},
-        Caso{"CancellationKindOther", T("3"), Adm(1), nullptr, 327},
-        Caso{"CreditCancellation", T("0"), Adm(1), "FrmCrd_Cnc"},
-        Caso{"DebitCancellation", T("1"), Adm(1), "FrmDeb_Cnc"},
-        Caso{"PreCaptureNotEnabled", T("0"), Pre(), "FrmPre_Pre"},
-        Caso{"PreBothEnabled", E(T("0"), Posicoes({1, 3})), Pre(), "FrmPre_Pre"},
-        Caso{"PreCaptureOfCredit", E(T("0"), Posicoes({3}), P("01", {AVISTA})), Pre(), "FrmVis_Crd"},
-        Caso{"PreCaptureOfCreditMenu", E(T("5"), Posicoes({3}), P("01")), Pre(), "FrmCred_Mnu"},
-        Caso{"BillPayment", MenuOutros({"03", "15"}), Gen(0), "FrmPagtoConta_Trn"},
-        Caso{"OtherMenu", MenuOutros({"03"}), Gen(9), "FrmOutros_Mnu"},
-        Caso{"OtherFunction", MenuOutros({"15"}), Gen(4), nullptr}),
+    ::testing::Values(Caso{"QrCodeQuestionsNeedTheService", Perguntas(1), V(82), "FrmVendaQRCode"},
+                      Caso{"CreditPlanOneBeatsIssuer", E(T("0"), P("01"), C(PARCELAS, "1"), C(FINANCIAMENTO, "1")),
+                           V(0), "FrmVis_Crd"},
+                      Caso{"CreditPlanZero", E(T("0"), P("01"), C(PARCELAS, "0")), V(0), "FrmVis_Crd"},
+                      Caso{"AutoWithoutChipBeatsFees", E(T("1"), P("32", {TAXA})), V(0), "FrmAuto"},
+                      Caso{"AutoPinpadFailsFallsBack", E(T("1"), P("32"), AutoPronta(3)), V(0), "FrmAuto"},
+                      Caso{"AutoFlowCompletes", E(T("1"), P("32"), AutoPronta(0, 1)), V(0), nullptr, 0, 1},
+                      Caso{"ServiceFee", E(T("1"), P("04", {TAXA, AVISTA})), V(0), "FrmColeta_Taxas"},
+                      Caso{"CdcConsultation", E(T("1"), P("04", {AVISTA})), V(0), "FrmCon_ParAdm"},
+                      Caso{"QrCancellationKindNotANumber", E(C(ESPECIAL, "x4"), Perguntas(0)), Adm(82), nullptr, 993},
+                      Caso{"CancellationKindOther", T("3"), Adm(1), nullptr, 327},
+                      Caso{"PreCaptureNotEnabled", T("0"), Pre(), "FrmPre_Pre"},
+                      Caso{"PreCaptureOfCreditMenu", E(T("5"), Posicoes({3}), P("01")), Pre(), "FrmCred_Mnu"},
+                      Caso{"OtherFunction", MenuOutros({"15"}), Gen(4), nullptr}),
     [](const auto& i) { return std::string(i.param.nome); });
 
 using Captura = Despacho;
