@@ -163,12 +163,9 @@ TEST_F(FormsTrn, PinpadDescriptorAndPinFlag) {
     EXPECT_EQ(Le(CAMPO_TAG_002), "1;06;1;0;0;000000");
     Plataforma::GravaIni(QStringLiteral("Cliente.ini"), QStringLiteral("CLIENTOMBRA"), QStringLiteral("TipoPIN"),
                          QStringLiteral("Externo"));
-    Roteiro("MontaDadosPinpad",
-            {QJsonObject{{"block", QString(40, 'x') + "  00  "}}, QJsonObject{{"block", QString(40, 'x') + "SAM01"}}});
+    Roteiro("MontaDadosPinpad", {QJsonObject{{"block", QString(40, 'x') + "  00  "}}});
     EXPECT_TRUE(FormataDadosCartaoPinpad());
     EXPECT_EQ(Le(CAMPO_TAG_002), "3;06;1;0;0;000000");
-    EXPECT_TRUE(FormataDadosCartaoPinpad());
-    EXPECT_EQ(Le(CAMPO_TAG_002), "4;06;1;0;0;000000");
 
     Grava(CAMPO_COLETA_DADOS, "0101");
     SetaCapturaSenha();
@@ -178,15 +175,4 @@ TEST_F(FormsTrn, PinpadDescriptorAndPinFlag) {
     Grava(CAMPO_VALOR_SAQUE, "2000");
     EXPECT_EQ(SomaValores(false), "100000");
     EXPECT_EQ(SomaValores(true), "102000");
-}
-
-TEST_F(FormsTrn, DebitAtSightWithoutWithdrawalDropsTheHostsAmount) {
-    Grava(CAMPO_VALOR_SAQUE_FORMATADO, "1000");
-    std::unique_ptr<TFrmVis_Deb> g(TFrmVis_Deb::Cria());
-    g->show();
-    EXPECT_FALSE(g->edValorSaque->isEnabled());
-    EXPECT_FALSE(g->lbNomeIssuer->isEnabled());
-    EXPECT_FALSE(Existe(CAMPO_VALOR_SAQUE_FORMATADO));
-    Host().camposRecusados.insert(CAMPO_CODIGO_TIPO_TRANSACAO);
-    EXPECT_FALSE(g->GravaCamposPontal());
 }
