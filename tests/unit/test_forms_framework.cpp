@@ -247,38 +247,6 @@ TEST_F(Framework, MenuLockDiscardsQueuedKeysAndUnlockReenables) {
     EXPECT_EQ(QApplication::focusWidget() ? QApplication::focusWidget() : m->focusWidget(), m->spOpcao1);
 }
 
-class FormOpcao : public TFrmMod {
-public:
-    FormOpcao() { setObjectName("FrmOpcao"); }
-    static FormOpcao* Cria() { return CriaForm<FormOpcao>(); }
-    static inline int resultado = mrCancel;
-    void FormShow() override {
-        TFrmMod::FormShow();
-        QTimer::singleShot(0, this, [this] { FechaForm(resultado); });
-    }
-};
-FormOpcao* FrmOpcao = nullptr;
-
-TEST_F(Framework, MenuIsRebuiltAfterAnOptionReturnsAndClosesWithAnEndedOne) {
-    std::unique_ptr<MenuTeste> m(TFrmMod::CriaForm<MenuTeste>());
-    m->aoEscolher = [&](int) {
-        m->HabilitaDesabilitaBotoes(false);
-        CriaExecutaForm<FormOpcao>(m.get(), FrmOpcao);
-        m->HabilitaDesabilitaBotoes(true);
-    };
-    FormOpcao::resultado = mrCancel;
-    QTimer::singleShot(50, m.get(), [&] { QTest::keyClick(m.get(), Qt::Key_1); });
-    QTimer::singleShot(300, m.get(), [&] {
-        FormOpcao::resultado = mrOk;
-        QTest::keyClick(m.get(), Qt::Key_2);
-    });
-    Salvaguarda(m.get());
-    EXPECT_EQ(m->exec(), mrOk);
-    EXPECT_EQ(m->escolhas, (std::vector<int>{1, 2}));
-    EXPECT_GE(m->ativacoes, 2);
-    EXPECT_TRUE(Audit().contains("Destruiu: FrmOpcao"));
-}
-
 // ---- Operator return --------------------------------------------------------------------
 
 TEST_F(Framework, OperatorReturnShowsEveryLineSplitAtAt) {
