@@ -135,6 +135,7 @@ TEST_F(InfoAdc, QuestaoSemTextoNaoEntraEGrupoDoProdutoSelecionado) {
     EXPECT_FALSE(f->ObtemDescricaoProdutos());
 }
 
+// A second typing that differs is scenario credit-info-adicionais.
 TEST_F(InfoAdc, DuplaDigitacao) {
     Questoes({{"0010000", 3, 8, '1', '2', "PEDIDO"}, {"0020000", 1, 5, '0', '0', "OBS"}});
     TesteHost::Caixas caixas;
