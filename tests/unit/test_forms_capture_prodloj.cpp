@@ -145,6 +145,9 @@ TEST_F(ProdLoj, FiguraVaziaOuZeroNaoGrava) {
     EXPECT_EQ(form->cbProdutos->currentIndex(), -1);
     EXPECT_EQ(form->edQuantidade->text(), QString());
     EXPECT_FALSE(ListaProdutosLojista[0].entrada.gravado);
+    Finaliza();
+    EXPECT_EQ(form->result(), 2);
+    EXPECT_FALSE(TesteHost::Existe(CAMPO_PRODUTOS_LOJISTA)); // no good recorded, no field
 }
 
 TEST_F(ProdLoj, TeclasDoisEOitoPercorremALista) {
@@ -163,13 +166,6 @@ TEST_F(ProdLoj, TeclasDoisEOitoPercorremALista) {
     Digita(QStringLiteral("888"));
     EXPECT_EQ(form->cbProdutos->currentIndex(), 0);
     EXPECT_FALSE(form->edImposto->isEnabled());
-}
-
-TEST_F(ProdLoj, SemBemNaoGrava) {
-    Abre();
-    Finaliza();
-    EXPECT_EQ(form->result(), 2);
-    EXPECT_FALSE(TesteHost::Existe(CAMPO_PRODUTOS_LOJISTA));
 }
 
 } // namespace
