@@ -77,16 +77,8 @@ protected:
     std::unique_ptr<TFrmCap_ProdLoj> form;
 };
 
+// The item stands at the product's position in the table and must be of code 01.
 TEST_F(ProdLoj, ListaDoProdutoSelecionado) {
-    Abre();
-    ASSERT_EQ(form->cbProdutos->count(), 3);
-    EXPECT_EQ(form->cbProdutos->itemText(1), QStringLiteral("0102 - CAFE"));
-    EXPECT_EQ(form->cbProdutos->currentIndex(), -1);
-    EXPECT_FALSE(form->btConfirma->isEnabled());
-    EXPECT_FALSE(form->edQuantidade->isEnabled());
-    EXPECT_EQ(Foco(), form->cbProdutos);
-
-    // The item stands at the product's position in the table and must be of code 01.
     SelecionaProduto(1);
     Itens({Bem("0201", "UN", SO_QTDE, "FEIJAO")}, 1, 1);
     std::unique_ptr<TFrmCap_ProdLoj> f(TFrmCap_ProdLoj::Cria());
@@ -116,7 +108,6 @@ TEST_F(ProdLoj, TotalEImpostoEZeroRecusado) {
     form->edQuantidade->setText(QStringLiteral("3"));
     form->edValorUnitario->setFocus();
     Tecla(Qt::Key_Return);
-    EXPECT_EQ(form->edValorTotal->text(), QStringLiteral("4,50"));
     Digita(QStringLiteral("0"));
     Tecla(Qt::Key_Return);
     EXPECT_EQ(Foco(), form->edValorTotal); // a zero tax stays for now: the total comes next
@@ -154,6 +145,9 @@ TEST_F(ProdLoj, FiguraVaziaOuZeroNaoGrava) {
     EXPECT_EQ(form->cbProdutos->currentIndex(), -1);
     EXPECT_EQ(form->edQuantidade->text(), QString());
     EXPECT_FALSE(ListaProdutosLojista[0].entrada.gravado);
+    Finaliza();
+    EXPECT_EQ(form->result(), 2);
+    EXPECT_FALSE(TesteHost::Existe(CAMPO_PRODUTOS_LOJISTA)); // no good recorded, no field
 }
 
 TEST_F(ProdLoj, TeclasDoisEOitoPercorremALista) {
@@ -172,13 +166,6 @@ TEST_F(ProdLoj, TeclasDoisEOitoPercorremALista) {
     Digita(QStringLiteral("888"));
     EXPECT_EQ(form->cbProdutos->currentIndex(), 0);
     EXPECT_FALSE(form->edImposto->isEnabled());
-}
-
-TEST_F(ProdLoj, SemBemNaoGrava) {
-    Abre();
-    Finaliza();
-    EXPECT_EQ(form->result(), 2);
-    EXPECT_FALSE(TesteHost::Existe(CAMPO_PRODUTOS_LOJISTA));
 }
 
 } // namespace

@@ -15,7 +15,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -39,13 +38,8 @@ using Framework = HostTest;
 
 TEST_F(Framework, ProcuraCampoCopiesKnownTagsWithinTheirBounds) {
     std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
-    const QByteArray d = QByteArray("002:A1B2", 9) + QByteArray("006:Z3", 7) + QByteArray("009:xx", 7);
-    f->ProcuraCampo("006:", B(d), int(d.size()), 1024);
-    f->ProcuraCampo("002:", B(d), int(d.size()), 1024);
-    EXPECT_EQ(Le(CAMPO_RESPOSTA_CHIP), "Z3");
-    EXPECT_EQ(Le(CAMPO_TAG_002), "A1B2");
-    // Keys other than the two known ones write nothing.
-    Host().campos.limpaTudo();
+    // The two known keys copied are the debit-chip-* scenarios; other keys write nothing.
+    const QByteArray d = QByteArray("002:A1B2", 9) + QByteArray("009:xx", 7);
     f->ProcuraCampo("009:", B(d), int(d.size()), 1024);
     EXPECT_TRUE(Host().campos.todos().empty());
 
@@ -71,84 +65,21 @@ TEST_F(Framework, ProcuraCampoCopiesKnownTagsWithinTheirBounds) {
     EXPECT_FALSE(Existe(CAMPO_RESPOSTA_CHIP));
 }
 
-// ---- Look and life --------------------------------------------------------------------
-
-TEST_F(Framework, FormIsBorderlessTopMostCentredAndFixedSize) {
-    std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
-    f->show();
-    QApplication::processEvents();
-    EXPECT_EQ(f->size(), QSize(LARGURA_FORM, ALTURA_FORM));
-    EXPECT_TRUE(f->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_TRUE(f->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(f->windowType(), Qt::Tool);
-    const QRect tela = f->screen()->availableGeometry();
-    EXPECT_LE((f->geometry().center() - tela.center()).manhattanLength(), 2);
-    EXPECT_EQ(f->lbVersao->text(), "Tulen - v" + VERSAO_DO_MODULO);
-    EXPECT_EQ(QString::fromLatin1(TITULO_APLICACAO), f->lbVersao->text());
-    EXPECT_TRUE(f->lbMensagem->text().isEmpty());
-    f->hide();
-    f->bCapturaSenha = false;
-    f->show();
-    EXPECT_TRUE(f->bCapturaSenha);
-}
-
-class FormDescendente : public TFrmMod {
-public:
-    FormDescendente() { setObjectName("FrmDescendente"); }
-    static inline QStringList passos;
-    void FormCreate() override {
-        TFrmMod::FormCreate();
-        passos << "create";
-    }
-    void FormDestroy() override {
-        passos << "destroy";
-        TFrmMod::FormDestroy();
-    }
-};
-
-TEST_F(Framework, AuditLinesAndDescendantHooksOnCreateAndDestroy) {
-    FormDescendente::passos.clear();
-    FormDescendente* f = TFrmMod::CriaForm<FormDescendente>();
-    EXPECT_EQ(Audit().filter("Criou: ").value(0), "Criou: FrmDescendente");
-    delete f;
-    EXPECT_EQ(Audit().filter("Destruiu: ").value(0), "Destruiu: FrmDescendente");
-    EXPECT_EQ(FormDescendente::passos, QStringList({"create", "destroy"}));
-}
-
 // ---- PIN and chip ---------------------------------------------------------------------
-
-TEST_F(Framework, ChipResultNineKeepsTheFormOpen) {
-    std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
-    Grava(CAMPO_LIDO_CHIP, "1");
-    Roteiro("ProcessaDadosEmv", {9});
-    EXPECT_FALSE(f->VerificaProcessaCartao());
-    EXPECT_EQ(Le(CAMPO_TEXTO_RESULTADO), M(801));
-    EXPECT_EQ(Arquivos(), 0);
-    EXPECT_EQ(f->result(), mrNone);
-}
 
 TEST_F(Framework, ChipDataFromThePinpad) {
     std::unique_ptr<TFrmMod> f(TFrmMod::Cria());
-    // Unknown operation types and typed cards need no chip data.
+    // An unknown operation type needs no chip data; typed cards and the data kept are the debit-chip-* scenarios.
     Grava(CAMPO_TIPO_OPERACAO_CARTAO, "3");
-    EXPECT_TRUE(f->VerificaObtemDadosEmv());
-    Grava(CAMPO_TIPO_OPERACAO_CARTAO, "2");
-    Grava(CAMPO_DADOS_CARTAO, "5555666677778888");
     EXPECT_TRUE(f->VerificaObtemDadosEmv());
     EXPECT_TRUE(Chamadas("ObtemDadosKora").empty());
 
     Grava(CAMPO_TIPO_OPERACAO_CARTAO, "1");
     Grava(CAMPO_VALOR_SAQUE, " 1.234,56 ");
     Produto.dados[OffProduto::TIPO_PRODUTO_CHIP] = '3';
-    const QByteArray dados("002:AA\0"
-                           "006:00\0",
-                           14);
-    Roteiro("ObtemDadosKora", {QJsonObject{{"result", 0}, {"dataHex", QString::fromLatin1(dados.toHex())}}});
+    Roteiro("ObtemDadosKora", {QJsonObject{{"result", 0}}});
     EXPECT_TRUE(f->VerificaObtemDadosEmv());
     EXPECT_EQ(Chamadas("ObtemDadosKora").at(0), (QJsonArray{3, "123456"}));
-    EXPECT_EQ(Le(CAMPO_DADOS_CHIP), dados);
-    EXPECT_EQ(Le(CAMPO_RESPOSTA_CHIP), "00");
-    EXPECT_EQ(Audit().last(), "Kora41 - Saiu de VODEmv");
 
     Produto.dados[OffProduto::TIPO_PRODUTO_CHIP] = 'x';
     EXPECT_TRUE(f->VerificaObtemDadosEmv());
@@ -255,18 +186,6 @@ public:
     }
 };
 
-TEST_F(Framework, MenuWithASingleEnabledOptionChoosesIt) {
-    std::unique_ptr<MenuTeste> m(TFrmMod::CriaForm<MenuTeste>());
-    m->habilitadas = {2};
-    m->aoEscolher = [&](int) { m->FechaForm(mrOk); };
-    ParcelasIntPosVazia = true;
-    Salvaguarda(m.get());
-    EXPECT_EQ(m->exec(), mrOk);
-    EXPECT_EQ(m->escolhas, std::vector<int>{2});
-    EXPECT_FALSE(ParcelasIntPosVazia);
-    EXPECT_TRUE(Erros().empty());
-}
-
 TEST_F(Framework, MenuWithoutOptionsClosesItselfAndReports) {
     std::unique_ptr<MenuTeste> m(TFrmMod::CriaForm<MenuTeste>());
     m->habilitadas = {};
@@ -282,9 +201,11 @@ TEST_F(Framework, MenuWithoutOptionsClosesItselfAndReports) {
 TEST_F(Framework, MenuDigitsChooseOptionsAndNineCloses) {
     std::unique_ptr<MenuTeste> m(TFrmMod::CriaForm<MenuTeste>());
     m->habilitadas = {1, 3};
+    // A menu shown again forgets a blank instalment count typed before it.
+    ParcelasIntPosVazia = true;
     m->show();
     QApplication::processEvents();
-    EXPECT_EQ(m->lbMensagem->text(), M(21));
+    EXPECT_FALSE(ParcelasIntPosVazia);
     QWidget* foco = m->focusWidget() ? m->focusWidget() : m.get();
     QTest::keyClick(foco, Qt::Key_3);
     QTest::keyClick(foco, Qt::Key_2); // disabled
@@ -312,38 +233,6 @@ TEST_F(Framework, MenuLockDiscardsQueuedKeysAndUnlockReenables) {
     EXPECT_EQ(QApplication::focusWidget() ? QApplication::focusWidget() : m->focusWidget(), m->spOpcao1);
 }
 
-class FormOpcao : public TFrmMod {
-public:
-    FormOpcao() { setObjectName("FrmOpcao"); }
-    static FormOpcao* Cria() { return CriaForm<FormOpcao>(); }
-    static inline int resultado = mrCancel;
-    void FormShow() override {
-        TFrmMod::FormShow();
-        QTimer::singleShot(0, this, [this] { FechaForm(resultado); });
-    }
-};
-FormOpcao* FrmOpcao = nullptr;
-
-TEST_F(Framework, MenuIsRebuiltAfterAnOptionReturnsAndClosesWithAnEndedOne) {
-    std::unique_ptr<MenuTeste> m(TFrmMod::CriaForm<MenuTeste>());
-    m->aoEscolher = [&](int) {
-        m->HabilitaDesabilitaBotoes(false);
-        CriaExecutaForm<FormOpcao>(m.get(), FrmOpcao);
-        m->HabilitaDesabilitaBotoes(true);
-    };
-    FormOpcao::resultado = mrCancel;
-    QTimer::singleShot(50, m.get(), [&] { QTest::keyClick(m.get(), Qt::Key_1); });
-    QTimer::singleShot(300, m.get(), [&] {
-        FormOpcao::resultado = mrOk;
-        QTest::keyClick(m.get(), Qt::Key_2);
-    });
-    Salvaguarda(m.get());
-    EXPECT_EQ(m->exec(), mrOk);
-    EXPECT_EQ(m->escolhas, (std::vector<int>{1, 2}));
-    EXPECT_GE(m->ativacoes, 2);
-    EXPECT_TRUE(Audit().contains("Destruiu: FrmOpcao"));
-}
-
 // ---- Operator return --------------------------------------------------------------------
 
 TEST_F(Framework, OperatorReturnShowsEveryLineSplitAtAt) {
@@ -357,13 +246,11 @@ TEST_F(Framework, OperatorReturnShowsEveryLineSplitAtAt) {
     QApplication::processEvents();
     EXPECT_EQ(f->MemoRetornoOpr->toPlainText(), "PRIMEIRA LINHA\nSEGUNDA\nTERCEIRA\n" + QString(256, 'x'));
     EXPECT_EQ(f->lbMensagem->text(), "TRANSACAO APROVADA");
-    EXPECT_EQ(f->btRetorna->text(), M(554));
     f->btRetorna->setFocus();
     QApplication::processEvents();
     EXPECT_EQ(f->lbMensagem->text(), M(48));
     f->btRetorna->click();
     EXPECT_EQ(f->result(), mrCancel);
-    EXPECT_FALSE(f->isVisible());
     // No line count (or none readable): an empty memo.
     for (const char* qtd : {"0", "x1"}) {
         Grava(CAMPO_QTD_LINHAS_RETORNO, qtd);
