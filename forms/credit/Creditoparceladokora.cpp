@@ -57,13 +57,7 @@ void TFrmPar_Crd::IniciaCamposForm() {
 bool TFrmPar_Crd::ValidaCamposForm() { return TFrmCrd_Trn::ValidaCamposForm() && ValidaLimiteParcela(); }
 
 bool TFrmPar_Crd::ValidaLimiteParcela() {
-    bool ok = false;
-    const int n = edNumParcelas->text().trimmed().toInt(&ok);
-    int mensagem = 0;
-    if (!ok || n < iMinParcelas)
-        mensagem = 1177;
-    else if (n > iMaxParcelas)
-        mensagem = 320;
+    const int mensagem = RecusaContagemParcelas(edNumParcelas->text(), iMinParcelas, iMaxParcelas);
     if (mensagem == 0) return true;
     CaixaMensagem(Mensagem(mensagem), Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
     pnCaptura->setEnabled(true);

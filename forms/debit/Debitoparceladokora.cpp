@@ -66,16 +66,9 @@ bool TFrmPar_Deb::ValidaLimiteParcela() {
         }
         return false;
     }
-    const int n = texto.toInt();
-    if (n < MinimoParcelas) {
-        RecusaEdicao(1177, edNumParcelas);
-        return false;
-    }
-    if (n > MaximoParcelas) {
-        RecusaEdicao(320, edNumParcelas);
-        return false;
-    }
-    return true;
+    const int mensagem = RecusaContagemParcelas(texto, MinimoParcelas, MaximoParcelas);
+    if (mensagem != 0) RecusaEdicao(mensagem, edNumParcelas);
+    return mensagem == 0;
 }
 
 bool TFrmPar_Deb::GravaCamposPontal() {

@@ -43,11 +43,9 @@ bool TFrmPar_Cnf::ValidaCamposForm() { return TFrmCnf_Pre::ValidaCamposForm() &&
 
 bool TFrmPar_Cnf::ValidaLimiteParcela() {
     const QString texto = edNumParcelas->text().trimmed();
-    bool ok = false;
-    const int n = texto.toInt(&ok);
-    if (ok && n >= iMinParcelas && n <= iMaxParcelas) return true;
-    const bool acima = ok && n > iMaxParcelas;
-    CaixaMensagem(Mensagem(acima ? 320 : 1177), Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
+    const int mensagem = RecusaContagemParcelas(texto, iMinParcelas, iMaxParcelas);
+    if (mensagem == 0) return true;
+    CaixaMensagem(Mensagem(mensagem), Plataforma::MB_OK, Plataforma::Icone::Exclamacao);
     pnCaptura->setEnabled(true);
     edNumParcelas->clear();
     // A count the host fixed cannot take the focus.

@@ -54,6 +54,13 @@ QChar SeparadorDecimal() {
     return QLatin1Char(',');
 }
 
+int RecusaContagemParcelas(const QString& texto, int minimo, int maximo) {
+    bool ok = false;
+    const int n = texto.trimmed().toInt(&ok);
+    if (!ok || n < minimo) return 1177;
+    return n > maximo ? 320 : 0;
+}
+
 bool ConverteValor(const QString& texto, double& valor) {
     const QString s = texto.trimmed();
     const QChar sep = SeparadorDecimal();

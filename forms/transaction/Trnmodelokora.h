@@ -113,3 +113,6 @@ void VerificaTrataValorMenorDesconto();
 QChar SeparadorDecimal();
 // Reads an amount as shown on screen; false when it is not a number.
 bool ConverteValor(const QString& texto, double& valor);
+// The refusal of an instalment count typed as `texto`: message 1177 when it
+// is missing or below `minimo`, 320 above `maximo`, 0 when it stands.
+int RecusaContagemParcelas(const QString& texto, int minimo, int maximo);
