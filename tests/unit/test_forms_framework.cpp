@@ -233,6 +233,29 @@ TEST_F(Framework, MenuLockDiscardsQueuedKeysAndUnlockReenables) {
     EXPECT_EQ(QApplication::focusWidget() ? QApplication::focusWidget() : m->focusWidget(), m->spOpcao1);
 }
 
+// The single-option click of a menu activated again while its option runs
+// (the option's form has just closed, its result not yet applied).
+class MenuUnico : public TFrmMnu_Mod {
+public:
+    int corridas = 0;
+    MenuUnico() {
+        Opcoes = {{.texto = "Unica", .nomeForm = "FrmUnica", .habilitada = {}, .executa = [this](TFrmMnu_Mod*) {
+                       ++corridas;
+                       FormActivate();
+                       QTest::qWait(40);
+                       done(mrOk);
+                       return true;
+                   }}};
+    }
+};
+
+TEST_F(Framework, MenuDoesNotRunItsOnlyOptionAgainWhileItRuns) {
+    std::unique_ptr<MenuUnico> m(TFrmMod::CriaForm<MenuUnico>());
+    Salvaguarda(m.get());
+    EXPECT_EQ(m->exec(), mrOk);
+    EXPECT_EQ(m->corridas, 1);
+}
+
 // ---- Operator return --------------------------------------------------------------------
 
 TEST_F(Framework, OperatorReturnShowsEveryLineSplitAtAt) {
