@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace {
@@ -94,9 +93,7 @@ void TFrmCanc_SemRegLogTrn::TCliqueTimer() {
 }
 
 void TFrmCanc_SemRegLogTrn::Confirma() {
-    if (confirmando_) return;
-    const QScopedValueRollback emCurso(confirmando_, true);
-    btConfirmaClick();
+    AcaoExclusiva([this] { btConfirmaClick(); });
 }
 
 bool TFrmCanc_SemRegLogTrn::Recusa(int mensagem, QLineEdit* ed) {

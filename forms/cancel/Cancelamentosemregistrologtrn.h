@@ -39,9 +39,7 @@ public:
     void TCliqueTimer();
 
 protected:
-    // The confirm path, run at most once at a time: a form whose confirm opens
-    // a child is activated again when the child closes, and its timer must not
-    // start a second confirm before the child's result closes it.
+    // The confirm path, from the button or the timer, one at a time.
     void Confirma();
     // When TClique is started on activation.
     enum class AutoConfirma { Nunca, Sempre, SemEdicao };
@@ -55,9 +53,6 @@ protected:
     // first control when it cannot take the focus); false.
     bool Recusa(int mensagem, QLineEdit* ed);
     TTeclasCancelamento* teclas_ = nullptr;
-
-private:
-    bool confirmando_ = false;
 };
 
 // Tag of the no-record menu that opened the form (0 when none did).

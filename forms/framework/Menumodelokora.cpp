@@ -13,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QTimer>
 
 bool ImprimeCupom = false;
@@ -47,7 +46,7 @@ TFrmMnu_Mod::TFrmMnu_Mod(QWidget* pai) : TFrmMod(pai) {
         const QByteArray texto = QStringLiteral("&%1 - Opção %1").arg(i + 1).toUtf8();
         Controles(this).Botao(*opcoes[i], nomes[i], pnMenu, {1, 1 + ALTURA_OPCAO * i, LARGURA_OPCAO, ALTURA_OPCAO},
                               texto.constData(), {.estilo = Ctl::Oculto});
-        Liga(*opcoes[i], &QPushButton::clicked, [this, i] { EscolheOpcao(i + 1); });
+        Liga(*opcoes[i], &QPushButton::clicked, [this, i] { AcaoExclusiva([this, i] { OpcaoClick(i + 1); }); });
     }
     Controles(this)
         .Botao(spEncerra, "spEncerra", pnMenu, {1, 225, LARGURA_OPCAO, ALTURA_OPCAO}, "&9 - Encerra")
@@ -95,12 +94,6 @@ void TFrmMnu_Mod::VerificaOpcoesHabilitadas() {
 }
 
 void TFrmMnu_Mod::OpcaoClick(int n) { ExecutaOpcao(n); }
-
-void TFrmMnu_Mod::EscolheOpcao(int n) {
-    if (escolhendo_) return;
-    const QScopedValueRollback emCurso(escolhendo_, true);
-    OpcaoClick(n);
-}
 
 void TFrmMnu_Mod::ExecutaOpcao(int n) {
     if (n < 1 || n > int(Opcoes.size())) return;
@@ -168,7 +161,7 @@ void TFrmMnu_Mod::VerificaSomente1Opcao() {
 void TFrmMnu_Mod::TClickTimer() {
     TClick->stop();
     // A menu already closed, or still running an option, chooses nothing.
-    if (!isVisible() || escolhendo_) return;
+    if (!isVisible() || EmAcao()) return;
     QWidget* primeiro = FocaPrimeiroControle();
     if (Tag == 0) {
         FechaForm(mrOk);

@@ -112,13 +112,6 @@ public:
 
 protected:
     void hideEvent(QHideEvent* e) override;
-
-private:
-    // An option's run is under way. The menu is activated again when the
-    // option's form closes, before that form's result closes the menu, and
-    // the single-option click must not start the option a second time then.
-    bool escolhendo_ = false;
-    void EscolheOpcao(int n);
 };
 
 extern TFrmMnu_Mod* FrmMnu_Mod;

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QScopedValueRollback>
 #include <QString>
 #include <exception>
 #include <functional>
@@ -157,7 +158,19 @@ protected:
     // button whose caption carries it as accelerator ("&1 - ..."). True when clicked.
     bool ClicaAcelerador(QChar tecla);
 
+    // Runs the operator's action (a confirm, a menu option) unless one is
+    // still running. A form whose action opens a child is activated again
+    // when the child closes, before the child's result closes the form, and
+    // its auto-click timer must not start the action a second time then.
+    template <class F> void AcaoExclusiva(F&& acao) {
+        if (emAcao_) return;
+        const QScopedValueRollback emCurso(emAcao_, true);
+        acao();
+    }
+    bool EmAcao() const { return emAcao_; }
+
 private:
+    bool emAcao_ = false;
     void FalhaInesperada(const char* oque) noexcept;
     QHash<QObject*, std::function<void()>> entradas_;
     bool criado_ = false;

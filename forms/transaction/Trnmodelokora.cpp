@@ -21,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QTimer>
 
 TFrmTrn_Mod* FrmTrn_Mod = nullptr;
@@ -249,9 +248,7 @@ void TFrmTrn_Mod::TCliqueTimer() {
 }
 
 void TFrmTrn_Mod::Confirma() {
-    if (confirmando_) return;
-    const QScopedValueRollback emCurso(confirmando_, true);
-    btConfirmaClick();
+    AcaoExclusiva([this] { btConfirmaClick(); });
 }
 
 bool TFrmTrn_Mod::FormKeyPress(char& tecla) {

@@ -82,13 +82,10 @@ protected:
     void HabilitaControles(bool habilita);
     // What the currency-conversion steps need of this form.
     Conversaomoedakora::TFormConversao FormConversao();
-    // The confirm path, at most one at a time: a confirm that opens a child
-    // form is still running when the child closes and this form is activated
-    // again, and the auto-confirm must not start a second one then.
+    // The confirm path, from the button or the timer, one at a time.
     void Confirma();
 
 private:
-    bool confirmando_ = false;
     int resultadoPendente_ = 0;
     bool repassandoTecla_ = false;
     bool formatando_ = false;
